@@ -1,0 +1,107 @@
+#include "framework/ui/Application.h"
+
+#include "framework/core/ApplicationText.h"
+#include "framework/core/FormatSettings.h"
+#include "framework/ui/Form.h"
+#include "framework/ui/MessageDialog.h"
+
+#include <windows.h>
+
+namespace fw {
+namespace {
+
+std::string localeText(LCTYPE item, const std::string& fallback)
+{
+    char buffer[80];
+    const int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, item, buffer, sizeof buffer);
+    return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : fallback;
+}
+
+char localeCharacter(LCTYPE item, char fallback)
+{
+    const std::string text = localeText(item, std::string(1, fallback));
+    return text.empty() ? fallback : text[0];
+}
+
+// Keys typed into a child window of a form that previews keys reach the form first.
+bool previewKeyMessage(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN)
+        return false;
+    for (Form* form : Form::liveForms()) {
+        if (message.hwnd != form->handle() && form->isKeyPreview() && IsChild(form->handle(), message.hwnd)) {
+            int key = static_cast<int>(message.wParam);
+            form->previewKey(key);
+            return key == 0;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+Application& Application::instance()
+{
+    static Application application;
+    return application;
+}
+
+void Application::initialize()
+{
+    FormatSettings& settings = formatSettings();
+    settings.decimalSeparator = localeCharacter(LOCALE_SDECIMAL, '.');
+    settings.thousandSeparator = localeCharacter(LOCALE_STHOUSAND, ',');
+    settings.dateSeparator = localeCharacter(LOCALE_SDATE, '/');
+    settings.shortDateFormat = localeText(LOCALE_SSHORTDATE, "M/d/yyyy");
+
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    title_ = applicationTitleFromPath(std::string(path, length));
+}
+
+void Application::setMainForm(std::unique_ptr<Form> form) { mainForm_ = std::move(form); }
+
+int Application::run()
+{
+    if (mainForm_ && !terminated_)
+        runHandler([&] { mainForm_->show(); });
+    MSG message;
+    while (!terminated_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (previewKeyMessage(message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    mainForm_.reset();
+    return 0;
+}
+
+void Application::terminate()
+{
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void Application::processMessages()
+{
+    MSG message;
+    while (!terminated_ && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            terminated_ = true;
+            break;
+        }
+        if (previewKeyMessage(message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+void Application::showException(const std::exception& error) { showException(std::string(error.what())); }
+
+void Application::showException(const std::string& message)
+{
+    showCenteredMessageBox(errorDisplayText(message), title_, MB_OK | MB_ICONERROR);
+}
+
+}  // namespace fw

@@ -1,0 +1,177 @@
+#include "framework/ui/Form.h"
+
+#include "framework/core/Error.h"
+#include "framework/ui/Application.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace fw {
+namespace {
+
+constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+std::vector<Form*>& forms()
+{
+    static std::vector<Form*> list;
+    return list;
+}
+
+LRESULT CALLBACK formWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    // Messages sent before WM_NCCREATE, and after the form object has let go of the window.
+    if (!form || form->handle() != window)
+        return DefWindowProcA(window, message, wParam, lParam);
+    return form->handleMessage(message, wParam, lParam);
+}
+
+void registerClass(const std::string& className, const std::string& iconResource)
+{
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (GetClassInfoExA(instance, className.c_str(), &existing))
+        return;
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = formWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    // Icons loaded by name from the executable are shared: the system frees them.
+    if (!iconResource.empty())
+        windowClass.hIcon = LoadIconA(instance, iconResource.c_str());
+    windowClass.lpszClassName = className.c_str();
+    if (!RegisterClassExA(&windowClass))
+        throw Win32Error("RegisterClassExA", GetLastError());
+}
+
+// Looked up at run time, as systems without layered windows lack it.
+using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+void applyColorKey(HWND window, TColor key)
+{
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    auto setLayered = user32 ? reinterpret_cast<SetLayeredWindowAttributesFunction>(
+                                   reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")))
+                             : nullptr;
+    if (!setLayered)
+        return;
+    SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    // The alpha value is stored along with the key, but only the colour key is switched on.
+    setLayered(window, static_cast<COLORREF>(key), 220, LWA_COLORKEY);
+}
+
+}  // namespace
+
+Form::Form(const CreateArgs& args) : isTopMost_(args.isTopMost), keyPreview_(args.keyPreview)
+{
+    registerClass(args.className, args.iconResource);
+
+    font_.reset(CreateFontA(args.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                            args.fontName.c_str()));
+    background_.reset(CreateSolidBrush(static_cast<COLORREF>(
+        isSystemColor(args.color) ? GetSysColor(systemColorIndex(args.color)) : args.color)));
+
+    const DWORD exStyle = args.isTopMost ? WS_EX_TOPMOST : 0;
+    RECT frame{0, 0, args.clientWidth, args.clientHeight};
+    AdjustWindowRectEx(&frame, formStyle, FALSE, exStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    // Centred on the desktop.
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+
+    HWND window = CreateWindowExA(exStyle, args.className.c_str(), args.caption.c_str(), formStyle, left, top,
+                                  width, height, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    if (!window)
+        throw Win32Error("CreateWindowExA", GetLastError());
+    window_.reset(window);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (args.transparentColorKey != clNone)
+        applyColorKey(window, args.transparentColorKey);
+    forms().push_back(this);
+}
+
+Form::~Form()
+{
+    auto& list = forms();
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    // Stop routing messages to this object before the window goes away.
+    if (window_)
+        SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+}
+
+const std::vector<Form*>& Form::liveForms() { return forms(); }
+
+void Form::show()
+{
+    if (onShow)
+        onShow();
+    ShowWindow(window_.get(), SW_SHOW);
+    UpdateWindow(window_.get());
+}
+
+void Form::setCaption(const std::string& caption) { SetWindowTextA(window_.get(), caption.c_str()); }
+
+std::string Form::caption() const
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_.get())) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window_.get(), text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Form::setTopMostPlace(bool onTop)
+{
+    if (!isTopMost_)
+        return;
+    SetWindowPos(window_.get(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form::previewKey(int& key)
+{
+    if (keyPreview_ && onKeyDown)
+        runHandler([&] { onKeyDown(key); });
+}
+
+long long Form::handleMessage(unsigned message, unsigned long long wParam, long long lParam)
+{
+    HWND window = window_.get();
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
+        return 1;
+    }
+    case WM_KEYDOWN: {
+        // Keys sent to the form itself (no child has the focus); children's keys are previewed
+        // by the message loop.
+        int key = static_cast<int>(wParam);
+        previewKey(key);
+        if (key == 0)
+            return 0;
+        break;
+    }
+    case WM_CLOSE:
+        runHandler([&] {
+            if (onClose)
+                onClose();
+            else if (Application::instance().mainForm() == this)
+                Application::instance().terminate();
+        });
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace fw

@@ -1,0 +1,69 @@
+#include "framework/ui/Memo.h"
+
+#include "framework/core/Error.h"
+
+#include <windows.h>
+
+namespace fw {
+
+Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font) : color_(color)
+{
+    // Without ES_AUTOHSCROLL a multi-line edit wraps its lines at the right edge.
+    const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_LEFT;
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds.left, bounds.top, bounds.width,
+                                  bounds.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!window)
+        throw Win32Error("CreateWindowExA", GetLastError());
+    window_.reset(window);
+    background_.reset(CreateSolidBrush(
+        static_cast<COLORREF>(isSystemColor(color) ? GetSysColor(systemColorIndex(color)) : color)));
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetPropA(window, ColoredChild::propertyName, static_cast<ColoredChild*>(this));
+}
+
+Memo::~Memo()
+{
+    if (window_)
+        RemovePropA(window_.get(), ColoredChild::propertyName);
+}
+
+void Memo::addLine(const std::string& line)
+{
+    HWND window = window_.get();
+    const int end = GetWindowTextLengthA(window);
+    // Appending through the selection keeps the text that is there and scrolls to the new line.
+    SendMessageA(window, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
+    const std::string appended = line + "\r\n";
+    SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(appended.c_str()));
+}
+
+std::string Memo::text() const
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_.get())) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window_.get(), text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::vector<std::string> Memo::lines() const
+{
+    std::vector<std::string> result;
+    const std::string all = text();
+    std::size_t start = 0;
+    while (start < all.size()) {
+        std::size_t end = all.find("\r\n", start);
+        if (end == std::string::npos)
+            end = all.size();
+        result.push_back(all.substr(start, end - start));
+        start = end + 2;
+    }
+    return result;
+}
+
+native::BrushHandle Memo::controlColors(native::DeviceContextHandle deviceContext)
+{
+    SetBkColor(deviceContext, static_cast<COLORREF>(isSystemColor(color_) ? GetSysColor(systemColorIndex(color_)) : color_));
+    SetTextColor(deviceContext, GetSysColor(COLOR_WINDOWTEXT));
+    return background_.get();
+}
+
+}  // namespace fw
