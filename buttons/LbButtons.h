@@ -1,0 +1,72 @@
+#pragma once
+// The face painter of the button library: one stateless function that draws a complete button
+// face (background, frame, caption, glyph, drop-down arrow) onto a canvas from its inputs, and
+// the three helpers it uses. A control gathers its properties and state, hands them over with the
+// canvas of an off-screen bitmap of its size (already filled with LbKeyColor when the face is to
+// have see-through parts) and copies the bitmap to the screen afterwards.
+//
+// Everything here draws through fw::Canvas only. The painter leaves the canvas's pen, brush and
+// font as it last set them. Errors: a missing LBARROW resource raises fw::ResourceError out of
+// LbPaintFace; a failed GDI object creation raises fw::Win32Error.
+
+#include "buttons/LbColorStyle.h"
+#include "buttons/LbFaceLayout.h"
+#include "buttons/LbTypes.h"
+
+#include <string>
+
+namespace fw {
+class Bitmap;
+class Canvas;
+class Font;
+}  // namespace fw
+
+namespace lb {
+
+// The inputs of one paint after the canvas, in their fixed order. Borrowed pointers: the
+// painter keeps none of them.
+struct LbFaceInputs {
+    int width = 0;
+    int height = 0;
+    int fadeLevel = 0;                // 0..8 eighths of hotTrackColor in the face colour
+    int numGlyphs = 0;
+    const fw::Bitmap* glyph = nullptr;  // the glyph strip; null or empty for none
+    bool down = false;
+    bool pointerInside = false;
+    bool transparent = false;
+    bool enabled = true;
+    bool flat = false;
+    bool wordWrap = false;
+    bool hasPopupMenu = false;
+    int styleCode = bsNormal;         // TLbSpeedButtonStyle ordinal
+    fw::TColor color = fw::clBtnFace;
+    fw::TColor colorWhenDown = fw::clNone;
+    fw::TColor hotTrackColor = fw::clNone;
+    fw::TColor lightColor = fw::clWhite;
+    fw::TColor shadowColor = fw::clBlack;
+    const fw::Font* font = nullptr;   // the caption font; null keeps the canvas font
+    int layoutCode = blGlyphLeft;     // TLbSpeedButtonLayout ordinal
+    std::string caption;              // the painter shortens its own copy only
+    int alignment = taLeftJustify;    // TLbAlignment ordinal
+};
+
+void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& inputs);
+
+// LbBlendHotTrack with system colours resolved by GetSysColor now.
+fw::TColor LbBlendHotTrack(fw::TColor color, fw::TColor hotTrackColor, int fadeLevel);
+
+// Fills left .. right-1, top .. bottom-1 with 32 horizontal bands from startColor towards
+// endColor (see LbGradientBands). The pen style is restored afterwards.
+void LbGradientFill(fw::Canvas& canvas, fw::TColor startColor, fw::TColor endColor, int left, int top, int right,
+                    int bottom);
+
+// Draws the cell of `glyph` at (sourceX, sourceY), cellWidth x cellHeight, at (x, y), skipping the
+// strip's fixed see-through colour or, without one, the cell's bottom-left colour. A source
+// beyond the strip leaves the temporary cell holding the strip's top-left part.
+void LbDrawGlyphCell(fw::Canvas& canvas, const fw::Bitmap& glyph, int x, int y, int sourceX, int sourceY,
+                     int cellWidth, int cellHeight);
+
+// Name of the drop-down arrow bitmap resource that the executable must carry.
+constexpr const char* LbArrowResourceName = "LBARROW";
+
+}  // namespace lb

@@ -1,0 +1,166 @@
+#include "buttons/LbFaceLayout.h"
+
+#include <algorithm>
+
+namespace lb {
+
+namespace {
+
+constexpr unsigned wordBreak = 0x10;
+constexpr unsigned alignRight = 0x2;
+constexpr unsigned alignCenter = 0x1;
+constexpr unsigned oneCentredLine = 0x25;  // DT_CENTER | DT_VCENTER | DT_SINGLELINE
+
+// Drops characters from the end (no ellipsis) until the caption fits on one line in
+// availableWidth, unless it is to be wrapped. The one-line width counts every "&".
+std::string shorten(std::string_view caption, int availableWidth, bool wordWrap, LbTextMeasurer& measurer)
+{
+    std::string text(caption);
+    if (wordWrap)
+        return text;
+    while (!text.empty() && measurer.oneLineWidth(text) > availableWidth)
+        text.pop_back();
+    return text;
+}
+
+void fitCaption(LbFaceLayout& layout, const LbFaceLayoutInput& input, int availableWidth,
+                LbTextMeasurer& measurer)
+{
+    layout.availableWidth = std::max(availableWidth, 0);
+    layout.caption = shorten(input.caption, layout.availableWidth, input.wordWrap, measurer);
+    const LbTextBlock block = measurer.wrappedBlock(layout.caption, layout.availableWidth);
+    layout.textHeight = block.height;
+    layout.textWidth = block.width;
+    layout.textSpan = layout.caption.empty() ? 0 : block.width + 4;
+}
+
+void layoutShape(LbFaceLayout& layout, const LbFaceLayoutInput& input, LbTextMeasurer& measurer)
+{
+    const int width = input.width;
+    const int height = input.height;
+    const int press = input.pressOffset;
+    fitCaption(layout, input, width - 8, measurer);
+    // The glyph of a shape stays put when pressed; only the caption moves.
+    layout.glyphX = LbHalf(width - input.cellWidth);
+    layout.glyphY = LbHalf(height - input.glyphHeight);
+    layout.textRect = {press, LbHalf(height - layout.textHeight) + press, width, height};
+    layout.textFormat = wordBreak | alignCenter;
+    layout.captionKeepsFontColor = true;
+}
+
+void layoutBeside(LbFaceLayout& layout, const LbFaceLayoutInput& input, LbTextMeasurer& measurer)
+{
+    const int width = input.width;
+    const int height = input.height;
+    const int press = input.pressOffset;
+    const int cellWidth = input.cellWidth;
+    const bool glyphLeft = input.layoutCode == blGlyphLeft;
+    fitCaption(layout, input, width - 8 - (cellWidth > 0 ? cellWidth + 4 : 0), measurer);
+    const int span = layout.textSpan;
+
+    const int textTop = LbHalf(height - layout.textHeight) + press;
+    const int textLeft = press + 4 + (cellWidth > 0 && glyphLeft ? cellWidth + 4 : 0);
+    layout.textRect = {textLeft, textTop, textLeft + layout.availableWidth, textTop + layout.textHeight};
+    layout.glyphY = LbHalf(height - input.glyphHeight) + press;
+
+    if (glyphLeft) {
+        if (input.wordWrap || input.alignment == taLeftJustify)
+            layout.glyphX = press + 4;
+        else if (input.alignment == taRightJustify)
+            layout.glyphX = width - 4 - cellWidth - span + press;
+        else if (input.alignment == taCenter)
+            layout.glyphX = LbHalf(width - cellWidth) + press - LbHalf(span);
+        else
+            layout.glyphX = press + 4;  // no alignment of its own: where a left-aligned face has it
+    } else {
+        if (input.wordWrap || input.alignment == taLeftJustify)
+            layout.glyphX = press + 4 + span;
+        else if (input.alignment == taRightJustify)
+            layout.glyphX = width - 4 - cellWidth + press;
+        else if (input.alignment == taCenter)
+            layout.glyphX = LbHalf(width - cellWidth) + press + LbHalf(span);
+        else
+            layout.glyphX = press + 4 + span;
+    }
+}
+
+void layoutAboveOrBelow(LbFaceLayout& layout, const LbFaceLayoutInput& input, LbTextMeasurer& measurer)
+{
+    const int width = input.width;
+    const int height = input.height;
+    const int press = input.pressOffset;
+    const int glyphHeight = input.glyphHeight;
+    fitCaption(layout, input, width - 8, measurer);
+
+    // The 4 pixels of spacing counted in the block are not put between glyph and caption; they
+    // stay below the block, which is how these faces have always looked.
+    const int block = layout.textHeight + (glyphHeight > 0 ? glyphHeight + 4 : 0);
+    const int blockTop = LbHalf(height - block);
+    int textTop;
+    if (input.layoutCode == blGlyphTop) {
+        layout.glyphY = blockTop + press;
+        textTop = blockTop + glyphHeight + press;
+    } else {
+        textTop = blockTop + press;
+        layout.glyphY = blockTop + layout.textHeight + press;
+    }
+    const int textLeft = press + 4;
+    layout.textRect = {textLeft, textTop, textLeft + layout.availableWidth, textTop + layout.textHeight};
+
+    if (input.alignment == taRightJustify)
+        layout.glyphX = width - input.cellWidth - 4 + press;
+    else if (input.alignment == taCenter)
+        layout.glyphX = LbHalf(width - input.cellWidth) + press;
+    else
+        layout.glyphX = press + 4;
+}
+
+}  // namespace
+
+unsigned LbTextFormat(int alignment)
+{
+    switch (alignment) {
+    case taLeftJustify: return wordBreak;
+    case taRightJustify: return wordBreak | alignRight;
+    case taCenter: return wordBreak | alignCenter;
+    default: return oneCentredLine;
+    }
+}
+
+int LbGlyphCellWidth(int glyphWidth, int numGlyphs)
+{
+    // A negative count is as meaningless as 0 and must not turn into a negative cell width.
+    return numGlyphs > 0 ? glyphWidth / numGlyphs : 0;
+}
+
+int LbGlyphSourceX(bool enabled, bool down, bool pointerInside, int numGlyphs, int cellWidth)
+{
+    if (!enabled)
+        return cellWidth;
+    int sourceX = 0;
+    if (pointerInside && numGlyphs > 3)
+        sourceX = 3 * cellWidth;
+    if (down && numGlyphs > 2)
+        sourceX = 2 * cellWidth;
+    return sourceX;
+}
+
+bool LbHasFrame(bool enabled, bool flat, bool pointerInside, bool down)
+{
+    return (enabled && (!flat || pointerInside || down)) || (!enabled && !flat);
+}
+
+LbFaceLayout LbLayoutFace(const LbFaceLayoutInput& input, LbTextMeasurer& measurer)
+{
+    LbFaceLayout layout;
+    layout.textFormat = LbTextFormat(input.alignment);
+    if (input.styleCode == bsShape)
+        layoutShape(layout, input, measurer);
+    else if (input.layoutCode == blGlyphLeft || input.layoutCode == blGlyphRight)
+        layoutBeside(layout, input, measurer);
+    else
+        layoutAboveOrBelow(layout, input, measurer);
+    return layout;
+}
+
+}  // namespace lb

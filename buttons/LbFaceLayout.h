@@ -1,0 +1,75 @@
+#pragma once
+// Where a button face puts its caption and glyph: the shortening of captions that are too wide,
+// the text block, the glyph position and the glyph cell. Plain C++: the text is measured through
+// LbTextMeasurer, which the painter implements with the canvas and tests with a fake font.
+//
+// half(x) is x / 2 truncated toward zero; all divisions truncate toward zero.
+
+#include "buttons/LbTypes.h"
+#include "framework/graphics/RectEdges.h"
+
+#include <string>
+#include <string_view>
+
+namespace lb {
+
+struct LbTextBlock {
+    int width = 0;   // right edge of the wrapped block measured on (0, 0, maxWidth, 0)
+    int height = 0;  // its bottom edge
+};
+
+class LbTextMeasurer {
+public:
+    virtual ~LbTextMeasurer() = default;
+    // Width of the text on one line, "&" counted as a character like any other.
+    virtual int oneLineWidth(std::string_view text) = 0;
+    // DT_CALCRECT | DT_WORDBREAK on (0, 0, maxWidth, 0), with "&" prefix processing.
+    virtual LbTextBlock wrappedBlock(std::string_view text, int maxWidth) = 0;
+};
+
+constexpr int LbHalf(int value) { return value / 2; }
+
+// DrawTextA format for an alignment code: word-broken left, right or centred; any other code
+// gives one centred line.
+unsigned LbTextFormat(int alignment);
+
+// Width of one glyph cell: the strip's width divided by the number of cells; 0 for no cells.
+int LbGlyphCellWidth(int glyphWidth, int numGlyphs);
+
+// Left edge of the cell to draw: cell 1 when disabled, else cell 3 while hovered (4+ cells),
+// cell 2 while down (3+ cells, winning over hover), cell 0 otherwise. `down` is the effective state.
+int LbGlyphSourceX(bool enabled, bool down, bool pointerInside, int numGlyphs, int cellWidth);
+
+// Whether bsNormal, bsEncarta and bsOld draw a frame: a flat button only while enabled and
+// hovered or down; a disabled flat button never.
+bool LbHasFrame(bool enabled, bool flat, bool pointerInside, bool down);
+
+struct LbFaceLayoutInput {
+    int width = 0;
+    int height = 0;
+    int pressOffset = 0;  // P: 1 while pressed (not bsEncarta), else 0
+    int cellWidth = 0;    // gw
+    int glyphHeight = 0;  // gh: the strip's height, counted even when there are no cells
+    int styleCode = bsNormal;
+    int layoutCode = blGlyphLeft;
+    int alignment = taLeftJustify;
+    bool wordWrap = false;
+    std::string_view caption;
+};
+
+struct LbFaceLayout {
+    std::string caption;       // after shortening
+    int availableWidth = 0;    // D
+    int textHeight = 0;        // th
+    int textWidth = 0;         // tx
+    int textSpan = 0;          // tw: tx + 4, or 0 for an empty caption
+    fw::RectEdges textRect;    // where DrawTextA draws the caption
+    unsigned textFormat = 0;
+    int glyphX = 0;
+    int glyphY = 0;
+    bool captionKeepsFontColor = false;  // bsShape: a disabled caption is not greyed
+};
+
+LbFaceLayout LbLayoutFace(const LbFaceLayoutInput& input, LbTextMeasurer& measurer);
+
+}  // namespace lb

@@ -1,0 +1,50 @@
+#pragma once
+// The enumerations that the button library's painter and controls share. Their ordinals are
+// what the painter receives as codes and what stored window descriptions hold, so they are fixed.
+
+#include "framework/core/Color.h"
+
+namespace lb {
+
+enum TLbColorStyle {
+    lcsCustom = 0,
+    lcsGold = 1,
+    lcsChrome = 2,
+    lcsBlue = 3,
+    lcsRed = 4,
+    lcsUltraFlat1 = 5,
+    lcsUltraFlat2 = 6,
+    lcsUltraFlatXP = 7,
+    lcsAqua = 8,
+    lcsDefault = 9,
+    lcsQuicken = 10,
+};
+
+enum TLbSpeedButtonStyle {
+    bsNormal = 0,
+    bsEncarta = 1,
+    bsModern = 2,
+    bsOld = 3,
+    bsShape = 4,
+    bsQuicken = 5,
+};
+
+enum TLbSpeedButtonLayout {
+    blGlyphLeft = 0,
+    blGlyphRight = 1,
+    blGlyphTop = 2,
+    blGlyphBottom = 3,
+};
+
+// Caption alignment of a button.
+enum TLbAlignment {
+    taLeftJustify = 0,
+    taRightJustify = 1,
+    taCenter = 2,
+};
+
+// Pixels of this colour in a face bitmap are see-through when the face is copied to the screen;
+// bsShape fills its whole face with it.
+constexpr fw::TColor LbKeyColor = fw::clFuchsia;
+
+}  // namespace lb

@@ -1,0 +1,89 @@
+#include "framework/graphics/Canvas.h"
+
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/SelectionGuard.h"
+#include "framework/graphics/SystemColors.h"
+
+#include <windows.h>
+
+namespace fw {
+
+namespace {
+COLORREF gdiColor(TColor color) { return colorToRgb(color) & 0x00FFFFFFu; }
+
+// An empty string_view may carry a null pointer, which the text calls must not see.
+const char* characters(std::string_view text) { return text.empty() ? "" : text.data(); }
+}  // namespace
+
+Canvas::Canvas(native::DeviceContextHandle deviceContext) : deviceContext_(deviceContext) {}
+
+void Canvas::moveTo(int x, int y) { MoveToEx(deviceContext_, x, y, nullptr); }
+
+void Canvas::lineTo(int x, int y)
+{
+    SelectionGuard pen(deviceContext_, pen_.gdiObject());
+    LineTo(deviceContext_, x, y);
+}
+
+void Canvas::rectangle(int x1, int y1, int x2, int y2)
+{
+    SelectionGuard pen(deviceContext_, pen_.gdiObject());
+    SelectionGuard brush(deviceContext_, brush_.gdiObject());
+    Rectangle(deviceContext_, x1, y1, x2, y2);
+}
+
+void Canvas::roundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight)
+{
+    SelectionGuard pen(deviceContext_, pen_.gdiObject());
+    SelectionGuard brush(deviceContext_, brush_.gdiObject());
+    RoundRect(deviceContext_, x1, y1, x2, y2, cornerWidth, cornerHeight);
+}
+
+void Canvas::fillRect(const RectEdges& area)
+{
+    if (area.right <= area.left || area.bottom <= area.top)
+        return;
+    const RECT rect{area.left, area.top, area.right, area.bottom};
+    FillRect(deviceContext_, &rect, static_cast<HBRUSH>(brush_.gdiObject()));
+}
+
+void Canvas::draw(int x, int y, const Bitmap& bitmap)
+{
+    if (bitmap.isEmpty())
+        return;
+    const int width = bitmap.width();
+    const int height = bitmap.height();
+    if (bitmap.isTransparent()) {
+        TransparentBlt(deviceContext_, x, y, width, height, bitmap.canvasHandle(), 0, 0, width, height,
+                       gdiColor(bitmap.transparentColor()));
+    } else {
+        BitBlt(deviceContext_, x, y, width, height, bitmap.canvasHandle(), 0, 0, SRCCOPY);
+    }
+}
+
+int Canvas::drawText(std::string_view text, RectEdges& area, unsigned format)
+{
+    SelectionGuard font(deviceContext_, font_.handle());
+    SetTextColor(deviceContext_, gdiColor(font_.color()));
+    if (brush_.style() == BrushStyle::Clear) {
+        SetBkMode(deviceContext_, TRANSPARENT);
+    } else {
+        SetBkMode(deviceContext_, OPAQUE);
+        SetBkColor(deviceContext_, gdiColor(brush_.color()));
+    }
+    RECT rect{area.left, area.top, area.right, area.bottom};
+    const int height = DrawTextA(deviceContext_, characters(text), static_cast<int>(text.size()), &rect, format);
+    if (format & text_format::calculateRect)
+        area = RectEdges{rect.left, rect.top, rect.right, rect.bottom};
+    return height;
+}
+
+int Canvas::textWidth(std::string_view text)
+{
+    SelectionGuard font(deviceContext_, font_.handle());
+    SIZE size{};
+    GetTextExtentPoint32A(deviceContext_, characters(text), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+}  // namespace fw

@@ -1,0 +1,69 @@
+#pragma once
+// Font: a description of a text font (face name, height, styles, colour, character set) and the
+// GDI font made from it. The GDI font is owned, made on first use and dropped whenever an
+// attribute that shapes the glyphs changes; the colour is not part of it (a Canvas applies it
+// when drawing). Every effective change is reported through the change handler, so an owner can
+// repaint; assign() copies all attributes but keeps this font's own handler.
+//
+// Height follows LOGFONT: a negative value is the character height in pixels, a positive one the
+// cell height.
+
+#include "framework/core/Color.h"
+#include "framework/win32/Handles.h"
+
+#include <functional>
+#include <string>
+#include <type_traits>
+
+namespace fw {
+
+struct FontStyles {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    friend bool operator==(const FontStyles&, const FontStyles&) = default;
+};
+
+class Font {
+public:
+    static constexpr int defaultCharset = 1;  // DEFAULT_CHARSET
+
+    Font() = default;
+    Font(const Font& other);             // copies the attributes, not the handler
+    Font& operator=(const Font&) = delete;  // use assign(), which reports the change
+
+    const std::string& name() const { return name_; }
+    int height() const { return height_; }
+    FontStyles styles() const { return styles_; }
+    TColor color() const { return color_; }
+    int charset() const { return charset_; }
+
+    void setName(const std::string& name);
+    void setHeight(int height);
+    void setStyles(FontStyles styles);
+    void setBold(bool bold);
+    void setColor(TColor color);
+    void setCharset(int charset);
+
+    // Copies every attribute of `other`; reports one change if anything differed.
+    void assign(const Font& other);
+
+    void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+
+    // The GDI font for the current attributes; owned by this object, valid until the next change.
+    native::FontHandle handle() const;
+
+private:
+    void changed(bool shapeChanged);
+
+    std::string name_ = "MS Sans Serif";
+    int height_ = -11;
+    FontStyles styles_;
+    TColor color_ = clWindowText;
+    int charset_ = defaultCharset;
+    std::function<void()> onChange_;
+    mutable UniqueFont font_;
+};
+
+}  // namespace fw

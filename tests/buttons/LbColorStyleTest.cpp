@@ -1,0 +1,135 @@
+#include "buttons/LbColorStyle.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using fw::TColor;
+using namespace lb;
+
+// Stands in for GetSysColor: the test decides what the system colours are.
+TColor fakeToRgb(TColor color)
+{
+    if (color == fw::clBtnFace)
+        return 0x00D8E9EC;
+    if (fw::isSystemColor(color))
+        return 0x00102030;
+    return color;
+}
+
+struct PresetResult {
+    TColor face = 0x11111111, light = 0x22222222, shadow = 0x33333333, whenDown = 0x44444444,
+           hotTrack = 0x55555555, caption = 0x66666666;
+    bool flat = true, modern = true, quicken = true;
+};
+
+PresetResult apply(TLbColorStyle preset)
+{
+    PresetResult r;
+    LbColorStylePreset(preset, r.face, r.light, r.shadow, r.whenDown, r.hotTrack, r.caption, r.flat, r.modern,
+                       r.quicken);
+    return r;
+}
+
+TEST(LbColorStylePreset, CustomAndUnknownPresetsOnlyResetCaptionAndFlags)
+{
+    for (int value : {static_cast<int>(lcsCustom), -1, 11, 200}) {
+        SCOPED_TRACE(value);
+        const PresetResult r = apply(static_cast<TLbColorStyle>(value));
+        EXPECT_EQ(r.face, 0x11111111u);
+        EXPECT_EQ(r.light, 0x22222222u);
+        EXPECT_EQ(r.shadow, 0x33333333u);
+        EXPECT_EQ(r.whenDown, 0x44444444u);
+        EXPECT_EQ(r.hotTrack, 0x55555555u);
+        EXPECT_EQ(r.caption, fw::clBlack);
+        EXPECT_FALSE(r.flat);
+        EXPECT_FALSE(r.modern);
+        EXPECT_FALSE(r.quicken);
+    }
+}
+
+TEST(LbColorStylePreset, EveryPresetWritesItsRow)
+{
+    struct Row {
+        TLbColorStyle preset;
+        TColor face, light, shadow, whenDown, hotTrack, caption;
+        bool flat, modern, quicken;
+    };
+    const Row rows[] = {
+        {lcsGold, 0x0000C0C0, 0x0000FFFF, 0x00008080, fw::clNone, 0x0000DFDF, 0, false, true, false},
+        {lcsChrome, 0x00C0C0C0, 0x00FFFFFF, 0x00808080, fw::clNone, fw::clNone, 0, false, true, false},
+        {lcsBlue, 0x00FF8000, 0x00FFFF00, 0x00FF0000, fw::clNone, fw::clNone, 0, false, true, false},
+        {lcsRed, 0x000000FF, 0x00C0C0FF, 0x000000C0, fw::clNone, fw::clNone, 0, false, true, false},
+        {lcsUltraFlat1, fw::clBtnFace, 0x00B59284, 0x00B59284, 0x00B59284, 0x00DED3D6, 0, true, false, false},
+        {lcsUltraFlat2, fw::clBtnFace, 0x00000000, 0x00000000, 0x0024DABC, 0x008CF6E4, 0, true, false, false},
+        {lcsUltraFlatXP, 0x00D1D8DB, 0x00B59284, 0x00B59285, 0x00B59285, 0x00D2BDB6, 0, true, false, false},
+        {lcsAqua, 0x00ECCE94, 0x00FCE6D4, 0x00000000, fw::clNone, fw::clNone, 0, false, true, false},
+        {lcsDefault, fw::clBtnFace, 0x00FFFFFF, 0x00808080, fw::clNone, fw::clNone, 0, false, false, false},
+        {lcsQuicken, 0x00603000, 0x00C0C0C0, 0x00C0C0C0, 0x00AD6529, 0x00CEAE9C, 0x00FFFFFF, false, false, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(static_cast<int>(row.preset));
+        const PresetResult r = apply(row.preset);
+        EXPECT_EQ(r.face, row.face);
+        EXPECT_EQ(r.light, row.light);
+        EXPECT_EQ(r.shadow, row.shadow);
+        EXPECT_EQ(r.whenDown, row.whenDown);
+        EXPECT_EQ(r.hotTrack, row.hotTrack);
+        EXPECT_EQ(r.caption, row.caption);
+        EXPECT_EQ(r.flat, row.flat);
+        EXPECT_EQ(r.modern, row.modern);
+        EXPECT_EQ(r.quicken, row.quicken);
+    }
+}
+
+TEST(LbBlendHotTrack, GoldFadesInEighths)
+{
+    const TColor expected[] = {0x0000C0C0, 0x0000C3C3, 0x0000C7C7, 0x0000CBCB, 0x0000CFCF,
+                               0x0000D3D3, 0x0000D7D7, 0x0000DBDB, 0x0000DFDF};
+    for (int level = 0; level <= 8; ++level)
+        EXPECT_EQ(LbBlendHotTrack(0x0000C0C0, 0x0000DFDF, level, fakeToRgb), expected[level]) << level;
+    EXPECT_EQ(LbBlendHotTrack(fw::clBlack, fw::clWhite, 4, fakeToRgb), 0x007F7F7Fu);
+}
+
+TEST(LbBlendHotTrack, MatchesTheFloatingPointMixForEveryChannelPair)
+{
+    for (int level = 0; level <= 8; ++level) {
+        const double share = level / 8.0;
+        for (int c = 0; c < 256; c += 3) {
+            for (int h = 0; h < 256; ++h) {
+                const int expected = static_cast<int>(c * (1.0 - share) + h * share);
+                const TColor mixed = LbBlendHotTrack(fw::rgb(c, 0, 255 - c), fw::rgb(h, 255 - h, 0), level, fakeToRgb);
+                ASSERT_EQ(fw::redOf(mixed), expected) << c << " " << h << " " << level;
+                ASSERT_EQ(fw::greenOf(mixed), static_cast<int>((255 - h) * share)) << c << " " << h << " " << level;
+                ASSERT_EQ(fw::blueOf(mixed), static_cast<int>((255 - c) * (1.0 - share)));
+            }
+        }
+    }
+}
+
+TEST(LbBlendHotTrack, ResolvesSystemColoursAndKeepsStrayLevelsInRange)
+{
+    EXPECT_EQ(LbBlendHotTrack(fw::clBtnFace, fw::clBtnFace, 3, fakeToRgb), 0x00D8E9ECu);
+    EXPECT_EQ(LbBlendHotTrack(fw::clBtnFace, fw::clWhite, 0, fakeToRgb), 0x00D8E9ECu);
+    // Out-of-range levels used to wrap channels past 255 into unrelated colours.
+    EXPECT_EQ(LbBlendHotTrack(0x00000000, 0x00FFFFFF, 9, fakeToRgb), 0x00FFFFFFu);
+    EXPECT_EQ(LbBlendHotTrack(0x00FFFFFF, 0x00000000, -1, fakeToRgb), 0x00FFFFFFu);
+}
+
+TEST(LbFaceColor, HotTrackOnlyWhenEnabledAndDownColourOnlyWhenDown)
+{
+    // clNone hot-track: Color at every level.
+    for (int level = 0; level <= 8; ++level)
+        EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, fw::clNone, level, true, false, fakeToRgb), 0x0000C0C0u);
+    // Disabled: no blend, whatever the level.
+    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, 0x0000DFDF, 8, false, false, fakeToRgb), 0x0000C0C0u);
+    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, 0x0000DFDF, 8, true, false, fakeToRgb), 0x0000DFDFu);
+    // Color as a system colour is resolved.
+    EXPECT_EQ(LbFaceColor(fw::clBtnFace, fw::clNone, fw::clNone, 0, true, false, fakeToRgb), 0x00D8E9ECu);
+    // Down colour wins over the blend and is passed on unresolved.
+    EXPECT_EQ(LbFaceColor(0x0000C0C0, 0x00B59285, 0x0000DFDF, 8, true, true, fakeToRgb), 0x00B59285u);
+    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clBtnFace, fw::clNone, 0, true, true, fakeToRgb), fw::clBtnFace);
+    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, fw::clNone, 0, true, true, fakeToRgb), 0x0000C0C0u);
+}
+
+}  // namespace
