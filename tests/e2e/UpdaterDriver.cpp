@@ -1,0 +1,211 @@
+#include "UpdaterDriver.h"
+
+#include "framework/core/Error.h"
+
+#include <windows.h>
+
+#include <thread>
+
+namespace e2e {
+namespace {
+
+template <typename Condition>
+bool waitUntil(Condition condition, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
+std::string windowText(HWND window)
+{
+    // WM_GETTEXT, unlike GetWindowText, reads controls of other processes too.
+    const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const auto copied = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+std::string className(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK findTopLevel(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window) && className(window) == search->className) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND findChildOfClass(HWND parent, const char* name) { return FindWindowExA(parent, nullptr, name, nullptr); }
+
+void sendMouseButton(DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+UpdaterDriver::UpdaterDriver(const std::string& executable)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION information{};
+    std::string commandLine = "\"" + executable + "\"";
+    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &information))
+        throw fw::Win32Error("CreateProcessA " + executable, GetLastError());
+    fw::UniqueKernelHandle thread(information.hThread);
+    process_.reset(information.hProcess);
+    processId_ = information.dwProcessId;
+}
+
+UpdaterDriver::~UpdaterDriver()
+{
+    if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool UpdaterDriver::waitForWindow(std::chrono::milliseconds timeout)
+{
+    return waitUntil(
+        [&] {
+            WindowSearch search{processId_, "TForm1", nullptr};
+            EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
+            window_ = search.found;
+            return window_ != nullptr;
+        },
+        timeout);
+}
+
+std::string UpdaterDriver::title() const { return windowText(window_); }
+
+bool UpdaterDriver::isTopMost() const { return (GetWindowLongPtrA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+bool UpdaterDriver::waitForTopMost(bool expected, std::chrono::milliseconds timeout) const
+{
+    return waitUntil([&] { return isTopMost() == expected; }, timeout);
+}
+
+HWND UpdaterDriver::panel() const { return findChildOfClass(window_, "TPanel"); }
+
+std::vector<std::string> UpdaterDriver::reportLines() const
+{
+    HWND memo = findChildOfClass(panel(), "Edit");
+    std::vector<std::string> lines;
+    const std::string text = memo ? windowText(memo) : std::string();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+bool UpdaterDriver::waitForReportLines(std::size_t count, std::chrono::milliseconds timeout) const
+{
+    return waitUntil([&] { return reportLines().size() >= count; }, timeout);
+}
+
+void UpdaterDriver::clickScreenAt(int x, int y)
+{
+    SetCursorPos(x, y);
+    std::this_thread::sleep_for(150ms);  // let the window see the pointer arrive (hover)
+    sendMouseButton(MOUSEEVENTF_LEFTDOWN);
+    std::this_thread::sleep_for(100ms);
+    sendMouseButton(MOUSEEVENTF_LEFTUP);
+    std::this_thread::sleep_for(100ms);
+}
+
+void UpdaterDriver::clickPanelAt(int x, int y)
+{
+    POINT point{x, y};
+    ClientToScreen(panel(), &point);
+    clickScreenAt(point.x, point.y);
+}
+
+void UpdaterDriver::pressKey(unsigned short virtualKey)
+{
+    // Keys go to the window that has the keyboard focus; under X without a window manager that
+    // is the window under the pointer, so the pointer goes over the report box first.
+    RECT bounds;
+    GetWindowRect(window_, &bounds);
+    SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2 - 20);
+    SetForegroundWindow(window_);
+    std::this_thread::sleep_for(150ms);
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = virtualKey;
+    inputs[1] = inputs[0];
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+void UpdaterDriver::closeWithCloseBox() { PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+HWND UpdaterDriver::findDialog() const
+{
+    WindowSearch search{processId_, "#32770", nullptr};
+    EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool UpdaterDriver::isDialogOpen() const { return findDialog() != nullptr; }
+
+bool UpdaterDriver::waitForDialog(DialogContents& contents, std::chrono::milliseconds timeout)
+{
+    HWND dialog = nullptr;
+    if (!waitUntil([&] { return (dialog = findDialog()) != nullptr; }, timeout))
+        return false;
+    contents.caption = windowText(dialog);
+    // The message text is the static control with id 0xFFFF.
+    HWND text = GetDlgItem(dialog, 0xFFFF);
+    contents.text = text ? windowText(text) : std::string();
+    return true;
+}
+
+bool UpdaterDriver::clickDialogOk(std::chrono::milliseconds timeout)
+{
+    HWND dialog = findDialog();
+    HWND ok = dialog ? GetDlgItem(dialog, IDOK) : nullptr;
+    if (!ok)
+        return false;
+    RECT bounds;
+    GetWindowRect(ok, &bounds);
+    clickScreenAt((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    return waitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, timeout);
+}
+
+bool UpdaterDriver::waitForExit(std::chrono::milliseconds timeout)
+{
+    return WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+}  // namespace e2e

@@ -1,0 +1,66 @@
+#pragma once
+// UpdaterDriver: runs UpVelmora.exe in its own process and works it from outside as a user would:
+// reads the window title and the report box, moves the real pointer and clicks, types keys, reads
+// and answers the modal dialogs. Every wait has a deadline, so a hang fails the test instead of
+// blocking it. The process is ended on every path.
+
+#include "framework/win32/Handles.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+
+struct DialogContents {
+    std::string caption;
+    std::string text;
+};
+
+class UpdaterDriver {
+public:
+    explicit UpdaterDriver(const std::string& executable);
+    ~UpdaterDriver();  // kills the process if it still runs
+    UpdaterDriver(const UpdaterDriver&) = delete;
+    UpdaterDriver& operator=(const UpdaterDriver&) = delete;
+
+    // Waits for the updater window; false if it did not appear in time.
+    bool waitForWindow(std::chrono::milliseconds timeout = 15s);
+    fw::native::WindowHandle window() const { return window_; }
+    std::string title() const;
+    bool isTopMost() const;
+    bool waitForTopMost(bool expected, std::chrono::milliseconds timeout = 5s) const;
+
+    // The report box's lines, and a wait until it holds at least `count` lines.
+    std::vector<std::string> reportLines() const;
+    bool waitForReportLines(std::size_t count, std::chrono::milliseconds timeout = 10s) const;
+
+    // Clicks with the left button at a point of the panel (its client coordinates).
+    void clickPanelAt(int x, int y);
+    void clickUpdateButton() { clickPanelAt(16 + 201 / 2, 120 + 31 / 2); }
+    void clickCloseButton() { clickPanelAt(300 + 108 / 2, 120 + 31 / 2); }
+    void pressKey(unsigned short virtualKey);
+    void closeWithCloseBox();
+
+    // A modal dialog (or message box) of the updater: waits for it and reads it.
+    bool waitForDialog(DialogContents& contents, std::chrono::milliseconds timeout = 10s);
+    bool isDialogOpen() const;
+    // Clicks the dialog's OK button and waits until the dialog is gone.
+    bool clickDialogOk(std::chrono::milliseconds timeout = 10s);
+
+    // Waits for the process to end; false if it is still running after `timeout`.
+    bool waitForExit(std::chrono::milliseconds timeout = 10s);
+
+private:
+    fw::native::WindowHandle findDialog() const;
+    fw::native::WindowHandle panel() const;
+    void clickScreenAt(int x, int y);
+
+    fw::UniqueKernelHandle process_;
+    unsigned long processId_ = 0;
+    fw::native::WindowHandle window_ = nullptr;  // not owned: the updater's
+};
+
+}  // namespace e2e

@@ -1,0 +1,335 @@
+// The updater end to end: the real UpVelmora.exe, worked through its window with real pointer
+// and key input, against the real registry record and real files.
+
+#include "UpdaterDriver.h"
+
+#include "framework/win32/Handles.h"
+#include "updater/logic/VersionNumber.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+using namespace std::chrono_literals;
+using e2e::DialogContents;
+using e2e::UpdaterDriver;
+
+namespace {
+
+constexpr const char* recordKey = "Software\\Korvand\\9";
+const std::string builtInText = velmora::VersionNumber::fromScaled(VELMORA_VERSION_SCALED).text('.');
+
+std::string testProgramFolder()
+{
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+std::string updaterPath() { return testProgramFolder() + "\\..\\UpVelmora.exe"; }
+std::string standinPath() { return testProgramFolder() + "\\..\\standin\\Velmora.exe"; }
+
+// Drive Z: is the Linux root under Wine.
+std::string expectedPayloadPath()
+{
+    std::string path = "Z:" + std::string(EXPECTED_PAYLOAD_UNIX_PATH);
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The installed version record, through the raw API in the 32-bit view, independent of the
+// updater's own registry code.
+void setRecordValue(const char* name, const std::string& text)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, recordKey, 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    fw::UniqueKey owner(key);
+    ASSERT_EQ(RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                             static_cast<DWORD>(text.size() + 1)),
+              ERROR_SUCCESS);
+}
+
+bool recordExists()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, recordKey, 0, KEY_READ | KEY_WOW64_32KEY, &key) != ERROR_SUCCESS)
+        return false;
+    fw::UniqueKey owner(key);
+    return true;
+}
+
+std::string recordValue(const char* name)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, recordKey, 0, KEY_READ | KEY_WOW64_32KEY, &key) != ERROR_SUCCESS)
+        return "<missing>";
+    fw::UniqueKey owner(key);
+    char buffer[512] = {};
+    DWORD size = sizeof buffer - 1;
+    DWORD type = 0;
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return "<missing>";
+    return buffer;
+}
+
+void deleteRecord() { RegDeleteKeyExA(HKEY_LOCAL_MACHINE, recordKey, KEY_WOW64_32KEY, 0); }
+
+class UpdaterEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        deleteRecord();
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "velmora-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        payload_ = readFile(expectedPayloadPath());
+        ASSERT_GT(payload_.size(), 1000u) << expectedPayloadPath();
+        // An older Velmora: the stand-in with bytes appended, so that it still runs but differs
+        // from the payload.
+        oldVelmora_ = readFile(standinPath()) + std::string(4096, '\x5A');
+        writeFile(installedExe(), oldVelmora_);
+    }
+
+    void TearDown() override
+    {
+        if (velmora_.isValid()) {
+            TerminateProcess(velmora_.get(), 0);
+            WaitForSingleObject(velmora_.get(), 5000);
+        }
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                    DeleteFileA((folder_ + "\\" + found.cFileName).c_str());
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(folder_.c_str());
+        deleteRecord();
+    }
+
+    std::string installedExe() const { return folder_ + "\\Velmora.exe"; }
+
+    std::vector<std::string> filesInFolder() const
+    {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.push_back(found.cFileName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+        return names;
+    }
+
+    void startInstalledVelmora()
+    {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION information{};
+        std::string commandLine = "\"" + installedExe() + "\"";
+        ASSERT_TRUE(CreateProcessA(installedExe().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   folder_.c_str(), &startup, &information));
+        fw::UniqueKernelHandle thread(information.hThread);
+        velmora_.reset(information.hProcess);
+        WaitForInputIdle(velmora_.get(), 10000);
+    }
+
+    std::string folder_;
+    std::string payload_;
+    std::string oldVelmora_;
+    fw::UniqueKernelHandle velmora_;
+};
+
+}  // namespace
+
+TEST_F(UpdaterEndToEnd, UpdatesAnOlderInstallationAndRecordsTheNewVersion)
+{
+    setRecordValue("CALE", folder_);
+    setRecordValue("VER", "Velmora 2.2");
+
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    EXPECT_EQ(updater.title(), "Velmora - UpGrade v." + builtInText);
+    EXPECT_TRUE(updater.isTopMost());
+    ASSERT_TRUE(updater.waitForReportLines(2));
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(updater.reportLines(),
+              (std::vector<std::string>{"Cale Velmora       : " + folder_, "Versiune instalata : 2.2"}));
+
+    updater.clickUpdateButton();
+    DialogContents dialog;
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    EXPECT_EQ(dialog.caption, "Information");
+    EXPECT_EQ(dialog.text, "Velmora a fost actualizat la versiunea " + builtInText + ".");
+    // The window steps back from its top-most place while the dialog is open ...
+    EXPECT_FALSE(updater.isTopMost());
+    EXPECT_TRUE(readFile(installedExe()) == payload_) << "installed Velmora.exe is not the payload";
+    EXPECT_EQ(recordValue("VER"), "Velmora " + builtInText);
+    EXPECT_EQ(recordValue("CALE"), folder_);
+    ASSERT_TRUE(updater.clickDialogOk());
+    // ... and takes it back afterwards.
+    EXPECT_TRUE(updater.waitForTopMost(true));
+    EXPECT_EQ(updater.reportLines().back(), "Versiune actualizata.");
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"Velmora.exe"}) << "a temporary file was left behind";
+
+    // Every further click repeats the whole update.
+    updater.clickUpdateButton();
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    EXPECT_EQ(dialog.caption, "Information");
+    ASSERT_TRUE(updater.clickDialogOk());
+    EXPECT_EQ(updater.reportLines().size(), 4u);
+    EXPECT_EQ(updater.reportLines()[3], "Versiune actualizata.");
+
+    updater.clickCloseButton();
+    EXPECT_TRUE(updater.waitForExit());
+}
+
+TEST_F(UpdaterEndToEnd, RunningVelmoraIsLeftUntouchedAndTheUserIsAskedToCloseIt)
+{
+    setRecordValue("CALE", folder_);
+    setRecordValue("VER", "Velmora 2.2");
+    startInstalledVelmora();
+
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    ASSERT_TRUE(updater.waitForReportLines(2));
+    updater.clickUpdateButton();
+    DialogContents dialog;
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    EXPECT_EQ(dialog.caption, "Error");
+    EXPECT_EQ(dialog.text, "Inchideti mai intai Velmora!");
+    ASSERT_TRUE(updater.clickDialogOk());
+
+    EXPECT_TRUE(readFile(installedExe()) == oldVelmora_) << "the running Velmora.exe was changed";
+    EXPECT_EQ(recordValue("VER"), "Velmora 2.2");
+    EXPECT_EQ(updater.reportLines().size(), 2u);
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"Velmora.exe"});
+
+    updater.pressKey(VK_ESCAPE);
+    EXPECT_TRUE(updater.waitForExit());
+}
+
+TEST_F(UpdaterEndToEnd, CurrentInstallationIsReportedAndCanStillBeRewritten)
+{
+    setRecordValue("CALE", folder_);
+    setRecordValue("VER", "Velmora " + builtInText);
+
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    ASSERT_TRUE(updater.waitForReportLines(3));
+    EXPECT_EQ(updater.reportLines()[1], "Versiune instalata : " + builtInText);
+    EXPECT_EQ(updater.reportLines()[2], "Aveti deja ultima versiune!");
+
+    updater.clickUpdateButton();
+    DialogContents dialog;
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    EXPECT_EQ(dialog.caption, "Information");
+    ASSERT_TRUE(updater.clickDialogOk());
+    EXPECT_TRUE(readFile(installedExe()) == payload_);
+
+    updater.closeWithCloseBox();
+    EXPECT_TRUE(updater.waitForExit());
+}
+
+TEST_F(UpdaterEndToEnd, NothingInstalledLeavesTheUpdateButtonDisabled)
+{
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    ASSERT_TRUE(updater.waitForReportLines(1));
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(updater.reportLines(), std::vector<std::string>{"Programul Velmora NU este instalat aici!"});
+
+    updater.clickUpdateButton();
+    std::this_thread::sleep_for(1s);
+    EXPECT_FALSE(updater.isDialogOpen()) << "a disabled update button reacted to a click";
+    EXPECT_TRUE(readFile(installedExe()) == oldVelmora_);
+    EXPECT_EQ(recordValue("VER"), "<missing>");
+
+    updater.pressKey(VK_ESCAPE);
+    EXPECT_TRUE(updater.waitForExit());
+}
+
+TEST_F(UpdaterEndToEnd, MalformedVersionIsReportedByTheDefaultErrorDisplay)
+{
+    setRecordValue("CALE", folder_);
+    setRecordValue("VER", "Velmora 2.2x");
+
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    DialogContents dialog;
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    EXPECT_EQ(dialog.caption, "Upvelmora");
+    EXPECT_EQ(dialog.text, "'2.2x' is not a valid version number.");
+    EXPECT_EQ(updater.reportLines(),
+              (std::vector<std::string>{"Cale Velmora       : " + folder_, "Versiune instalata : 2.2x"}));
+    ASSERT_TRUE(updater.clickDialogOk());
+
+    // The program keeps running, with the update button disabled.
+    updater.clickUpdateButton();
+    std::this_thread::sleep_for(1s);
+    EXPECT_FALSE(updater.isDialogOpen());
+    EXPECT_TRUE(readFile(installedExe()) == oldVelmora_);
+
+    updater.clickCloseButton();
+    EXPECT_TRUE(updater.waitForExit());
+}
+
+TEST_F(UpdaterEndToEnd, MissingInstallationFolderIsRefusedWithoutWritingAnything)
+{
+    setRecordValue("VER", "Velmora 2.2");
+
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    ASSERT_TRUE(updater.waitForReportLines(2));
+    EXPECT_EQ(updater.reportLines()[0], "Cale Velmora       : ");
+
+    updater.clickUpdateButton();
+    DialogContents dialog;
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    EXPECT_EQ(dialog.caption, "Error");
+    EXPECT_EQ(dialog.text, "Calea Velmora lipseste din registru!");
+    ASSERT_TRUE(updater.clickDialogOk());
+    EXPECT_EQ(recordValue("VER"), "Velmora 2.2");
+    EXPECT_EQ(GetFileAttributesA("\\Velmora.exe"), INVALID_FILE_ATTRIBUTES);
+
+    updater.pressKey(VK_ESCAPE);
+    EXPECT_TRUE(updater.waitForExit());
+}
+
+TEST_F(UpdaterEndToEnd, EscapeBeforeTheCheckEndsWithoutTouchingTheRegistry)
+{
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    updater.pressKey(VK_ESCAPE);
+    ASSERT_TRUE(updater.waitForExit());
+    // The check, one second after the window appeared, would have created the record's key.
+    EXPECT_FALSE(recordExists());
+}
