@@ -28,8 +28,7 @@ public:
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software", 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY,
                           &software) == ERROR_SUCCESS) {
             const UniqueKey owner(software);
-            RegDeleteTreeA(software, name_.c_str());
-            RegDeleteKeyExA(software, name_.c_str(), KEY_WOW64_32KEY, 0);
+            RegDeleteTreeA(software, name_.c_str());  // the key with everything below it
         }
     }
     ScratchKey(const ScratchKey&) = delete;
