@@ -1,5 +1,6 @@
 #include "framework/graphics/Canvas.h"
 
+#include "framework/core/Error.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/SelectionGuard.h"
 #include "framework/graphics/SystemColors.h"
@@ -34,6 +35,21 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
 
 void Canvas::roundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight)
 {
+    if (pen_.style() == PenStyle::Clear) {
+        // Windows fills a shape drawn without outline one pixel narrower and lower than its
+        // outline (x1 .. x2-2, y1 .. y2-2), and faces rely on that. Wine does so for Rectangle but
+        // fills a RoundRect out to x2-1, y2-1. Drawing the smaller shape with an outline in the
+        // brush colour covers exactly x1 .. x2-2, y1 .. y2-2 on both.
+        if (brush_.style() == BrushStyle::Clear)
+            return;
+        UniquePen outline(CreatePen(PS_SOLID, 1, gdiColor(brush_.color())));
+        if (!outline)
+            throw Win32Error("CreatePen", GetLastError());
+        SelectionGuard pen(deviceContext_, outline.get());
+        SelectionGuard brush(deviceContext_, brush_.gdiObject());
+        RoundRect(deviceContext_, x1, y1, x2 - 1, y2 - 1, cornerWidth, cornerHeight);
+        return;
+    }
     SelectionGuard pen(deviceContext_, pen_.gdiObject());
     SelectionGuard brush(deviceContext_, brush_.gdiObject());
     RoundRect(deviceContext_, x1, y1, x2, y2, cornerWidth, cornerHeight);
