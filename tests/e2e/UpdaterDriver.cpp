@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <thread>
 
 namespace e2e {
@@ -201,6 +203,48 @@ bool UpdaterDriver::clickDialogOk(std::chrono::milliseconds timeout)
     GetWindowRect(ok, &bounds);
     clickScreenAt((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
     return waitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, timeout);
+}
+
+void UpdaterDriver::saveScreenshot(const std::string& name) const
+{
+    const char* folder = std::getenv("VELMORA_SCREENSHOT_DIR");
+    if (!folder || !*folder)
+        return;
+    std::this_thread::sleep_for(300ms);  // let the last change reach the screen
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;  // bottom-up, as a BMP file stores it
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    fw::UniqueMemoryDc memory(CreateCompatibleDC(screen));
+    fw::UniqueBitmap bitmap(CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
+                                             nullptr, 0));
+    if (memory && bitmap) {
+        HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
+        SelectObject(memory.get(), old);
+        GdiFlush();
+    }
+    ReleaseDC(nullptr, screen);
+    if (!bits)
+        return;
+
+    const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + stride * static_cast<DWORD>(height);
+    std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(stride) * height);
 }
 
 bool UpdaterDriver::waitForExit(std::chrono::milliseconds timeout)

@@ -50,6 +50,10 @@ public:
     // Clicks the dialog's OK button and waits until the dialog is gone.
     bool clickDialogOk(std::chrono::milliseconds timeout = 10s);
 
+    // When VELMORA_SCREENSHOT_DIR names a folder, saves the screen there as <name>.bmp (the demo
+    // walk-through uses this); otherwise does nothing.
+    void saveScreenshot(const std::string& name) const;
+
     // Waits for the process to end; false if it is still running after `timeout`.
     bool waitForExit(std::chrono::milliseconds timeout = 10s);
 

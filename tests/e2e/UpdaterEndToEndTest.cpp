@@ -183,10 +183,12 @@ TEST_F(UpdaterEndToEnd, UpdatesAnOlderInstallationAndRecordsTheNewVersion)
     std::this_thread::sleep_for(300ms);
     EXPECT_EQ(updater.reportLines(),
               (std::vector<std::string>{"Cale Velmora       : " + folder_, "Versiune instalata : 2.2"}));
+    updater.saveScreenshot("1-installation-found");
 
     updater.clickUpdateButton();
     DialogContents dialog;
     ASSERT_TRUE(updater.waitForDialog(dialog));
+    updater.saveScreenshot("2-updated");
     EXPECT_EQ(dialog.caption, "Information");
     EXPECT_EQ(dialog.text, "Velmora a fost actualizat la versiunea " + builtInText + ".");
     // The window steps back from its top-most place while the dialog is open ...
@@ -198,6 +200,7 @@ TEST_F(UpdaterEndToEnd, UpdatesAnOlderInstallationAndRecordsTheNewVersion)
     // ... and takes it back afterwards.
     EXPECT_TRUE(updater.waitForTopMost(true));
     EXPECT_EQ(updater.reportLines().back(), "Versiune actualizata.");
+    updater.saveScreenshot("3-report-after-update");
     EXPECT_EQ(filesInFolder(), std::vector<std::string>{"Velmora.exe"}) << "a temporary file was left behind";
 
     // Every further click repeats the whole update.
@@ -224,6 +227,7 @@ TEST_F(UpdaterEndToEnd, RunningVelmoraIsLeftUntouchedAndTheUserIsAskedToCloseIt)
     updater.clickUpdateButton();
     DialogContents dialog;
     ASSERT_TRUE(updater.waitForDialog(dialog));
+    updater.saveScreenshot("4-velmora-running");
     EXPECT_EQ(dialog.caption, "Error");
     EXPECT_EQ(dialog.text, "Inchideti mai intai Velmora!");
     ASSERT_TRUE(updater.clickDialogOk());
