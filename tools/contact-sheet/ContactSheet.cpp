@@ -1,0 +1,137 @@
+// Paints every face style with every colour preset, in the states up, hot, down and disabled,
+// without and with a glyph (the glyph faces also carry the drop-down arrow), into one BMP file,
+// so that a person can look at all faces at once.
+//
+//   contact_sheet [output.bmp]      (default: contact-sheet.bmp in the current folder)
+
+#include "buttons/LbButtons.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/Font.h"
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+
+namespace {
+
+using fw::TColor;
+using namespace lb;
+
+constexpr int faceWidth = 100;
+constexpr int faceHeight = 25;
+constexpr int cellWidth = faceWidth + 10;
+constexpr int cellHeight = faceHeight + 8;
+constexpr int labelWidth = 170;
+constexpr int headerHeight = 24;
+constexpr TColor sheetColor = 0x00E8E8E8;
+
+const char* const styleNames[] = {"bsNormal", "bsEncarta", "bsModern", "bsOld", "bsShape", "bsQuicken"};
+const char* const presetNames[] = {"lcsCustom",     "lcsGold",       "lcsChrome",      "lcsBlue",
+                                   "lcsRed",        "lcsUltraFlat1", "lcsUltraFlat2",  "lcsUltraFlatXP",
+                                   "lcsAqua",       "lcsDefault",    "lcsQuicken"};
+const char* const stateNames[] = {"up", "hot", "down", "disabled"};
+
+// Four 16 x 16 cells: normal, disabled, down, hot; white corners are see-through.
+std::unique_ptr<fw::Bitmap> makeGlyph()
+{
+    auto glyph = std::make_unique<fw::Bitmap>(64, 16);
+    fw::Canvas& canvas = glyph->canvas();
+    canvas.brush().setColor(fw::clWhite);
+    canvas.fillRect({0, 0, 64, 16});
+    const TColor colors[] = {0x00208020, 0x00A0A0A0, 0x002020C0, 0x00C06020};
+    for (int cell = 0; cell < 4; ++cell) {
+        canvas.pen().setColor(fw::clBlack);
+        canvas.brush().setColor(colors[cell]);
+        canvas.roundRect(16 * cell + 2, 2, 16 * cell + 14, 14, 6, 6);
+    }
+    return glyph;
+}
+
+void paintFace(fw::Canvas& sheet, int x, int y, int style, int preset, int state, const fw::Bitmap* glyph)
+{
+    LbFaceInputs in;
+    in.width = faceWidth;
+    in.height = faceHeight;
+    in.styleCode = style;
+    in.color = fw::clBtnFace;  // what a new button on a dialog shows
+    in.lightColor = fw::clWhite;
+    in.shadowColor = fw::clBlack;
+    TColor captionColor = fw::clBlack;
+    bool flat = false, modern = false, quicken = false;
+    LbColorStylePreset(static_cast<TLbColorStyle>(preset), in.color, in.lightColor, in.shadowColor, in.colorWhenDown,
+                       in.hotTrackColor, captionColor, flat, modern, quicken);
+    in.flat = flat;
+    fw::Font font;
+    font.setColor(captionColor);
+    in.font = &font;
+    in.caption = "&Actualizare";
+    in.alignment = taCenter;
+    in.pointerInside = state == 1;
+    in.fadeLevel = state == 1 ? 8 : 0;
+    in.down = state == 2;
+    in.enabled = state != 3;
+    if (glyph != nullptr) {
+        in.glyph = glyph;
+        in.numGlyphs = 4;
+        in.hasPopupMenu = true;
+    }
+
+    fw::Bitmap face(faceWidth, faceHeight);
+    if (style == bsModern || style == bsShape || style == bsQuicken) {
+        face.setTransparentColor(LbKeyColor);
+        face.setTransparent(true);
+        face.canvas().brush().setColor(LbKeyColor);
+        face.canvas().fillRect({0, 0, faceWidth, faceHeight});
+    }
+    LbPaintFace(face.canvas(), in);
+    sheet.draw(x, y, face);
+}
+
+void label(fw::Canvas& canvas, const std::string& text, fw::RectEdges area, unsigned format)
+{
+    canvas.drawText(text, area, format | fw::text_format::singleLine | fw::text_format::verticalCenter |
+                                    fw::text_format::noPrefix);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        const std::string output = argc > 1 ? argv[1] : "contact-sheet.bmp";
+        const int columns = 8;
+        const int rows = 6 * 11;
+        fw::Bitmap sheet(labelWidth + columns * cellWidth, headerHeight + rows * cellHeight);
+        fw::Canvas& canvas = sheet.canvas();
+        canvas.brush().setColor(sheetColor);
+        canvas.fillRect({0, 0, sheet.width(), sheet.height()});
+        canvas.brush().setStyle(fw::BrushStyle::Clear);
+        canvas.font().setColor(fw::clBlack);
+
+        for (int column = 0; column < columns; ++column) {
+            const std::string title = std::string(stateNames[column % 4]) + (column >= 4 ? " + glyph" : "");
+            const int left = labelWidth + column * cellWidth;
+            label(canvas, title, {left, 0, left + cellWidth, headerHeight}, fw::text_format::center);
+        }
+
+        const auto glyph = makeGlyph();
+        for (int style = 0; style < 6; ++style) {
+            for (int preset = 0; preset < 11; ++preset) {
+                const int top = headerHeight + (style * 11 + preset) * cellHeight;
+                label(canvas, std::string(styleNames[style]) + " / " + presetNames[preset],
+                      {6, top, labelWidth, top + cellHeight}, fw::text_format::left);
+                for (int column = 0; column < columns; ++column)
+                    paintFace(canvas, labelWidth + column * cellWidth + 5, top + 4, style, preset, column % 4,
+                              column >= 4 ? glyph.get() : nullptr);
+            }
+        }
+        sheet.saveToFile(output);
+        std::printf("%s: %d x %d\n", output.c_str(), sheet.width(), sheet.height());
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "contact_sheet: %s\n", error.what());
+        return 1;
+    }
+}
