@@ -38,7 +38,20 @@ mount)
         rmdir "$folder"
         unavailable "mount -t tmpfs failed: $output"
     fi
-    mkdir -p "$prefix/dosdevices"
+    # The prefix must be made by Wine before the link goes in: Wine does not set up drives c: and
+    # z: in a dosdevices folder that already exists, and its first start then hangs. Same locking
+    # as cmake/wine-run.sh, which may be creating the prefix at this moment.
+    if [ ! -f "$prefix/system.reg" ]; then
+        mkdir -p "$prefix"
+        (
+            flock 9
+            [ -f "$prefix/system.reg" ] || WINEPREFIX="$prefix" WINEDEBUG=-all wineboot -i >/dev/null 2>&1
+        ) 9>"$prefix.lock"
+    fi
+    if [ ! -d "$prefix/dosdevices" ]; then
+        umount "$folder"; rmdir "$folder"
+        unavailable "the Wine prefix $prefix could not be created"
+    fi
     if [ -e "$link" ] || [ -L "$link" ]; then
         umount "$folder"; rmdir "$folder"
         unavailable "drive $letter already exists in $prefix/dosdevices"

@@ -5,6 +5,7 @@
 
 #include "framework/win32/Handles.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <memory>
@@ -130,6 +131,19 @@ inline std::string readWholeFile(const std::string& path)
     while (ReadFile(file.get(), buffer, sizeof buffer, &count, nullptr) && count > 0)
         content.append(buffer, count);
     return content;
+}
+
+// Whether the file holds exactly `expected`; on a mismatch says where, without printing megabytes.
+inline ::testing::AssertionResult hasContent(const std::string& path, const std::string& expected)
+{
+    const std::string actual = readWholeFile(path);
+    if (actual == expected)
+        return ::testing::AssertionSuccess();
+    std::size_t at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
+        ++at;
+    return ::testing::AssertionFailure() << path << " holds " << actual.size() << " bytes, expected "
+                                         << expected.size() << "; first difference at byte " << at;
 }
 
 inline bool fileExists(const std::string& path)
