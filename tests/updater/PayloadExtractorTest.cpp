@@ -4,8 +4,10 @@
 #include "updater/PayloadExtractor.h"
 
 #include "framework/core/Error.h"
+#include "framework/system/FileReplacement.h"
 #include "framework/system/ResourceStream.h"
 #include "tests/framework/system/TestScratch.h"
+#include "updater/logic/VersionNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +70,29 @@ public:
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     bool isRunning() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+
+    // The title of the program's first visible top-level window; "" if it has none.
+    std::string windowTitle() const
+    {
+        struct Search {
+            DWORD processId;
+            std::string title;
+        } search{GetProcessId(process_.get()), {}};
+        EnumWindows(
+            [](HWND window, LPARAM parameter) -> BOOL {
+                auto& search = *reinterpret_cast<Search*>(parameter);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner != search.processId || !IsWindowVisible(window))
+                    return TRUE;
+                char title[256] = {};
+                GetWindowTextA(window, title, sizeof title);
+                search.title = title;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.title;
+    }
 
 private:
     fw::UniqueKernelHandle process_;
@@ -147,7 +172,21 @@ TEST(PayloadExtractorTest, RefusesWhileVelmoraRunsAndLeavesItAsItWas)
     ASSERT_TRUE(velmora.isRunning()) << "the stand-in Velmora did not stay running; it needs a "
                                         "display (run the tests under xvfb-run)";
 
+    EXPECT_EQ(velmora.windowTitle(),
+              "Velmora " + velmora::VersionNumber::fromScaled(VELMORA_VERSION_SCALED).text('.'));
+
     EXPECT_FALSE(extractPayload("Velmora", "Large", target));
+    EXPECT_TRUE(hasContent(target, installed));
+    EXPECT_EQ(folder.fileNames(), onlyTheTarget);
+
+    // Velmora started after the in-use check: the final rename must fail too. (ReplaceFileA would
+    // succeed here under Wine, moving the running image aside.)
+    {
+        const std::string payload = largePayload();
+        fw::FileReplacement replacement(target);
+        ASSERT_TRUE(replacement.write(std::as_bytes(std::span(payload.data(), payload.size()))));
+        EXPECT_FALSE(replacement.commit());
+    }
     EXPECT_TRUE(hasContent(target, installed));
     EXPECT_EQ(folder.fileNames(), onlyTheTarget);
 }

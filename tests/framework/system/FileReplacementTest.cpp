@@ -123,3 +123,18 @@ TEST(FileReplacementTest, AMissingFolderFailsWithoutCreatingIt)
     EXPECT_FALSE(replacement.commit());
     EXPECT_FALSE(fw::test::fileExists(missing));
 }
+
+TEST(FileReplacementTest, AFailedRenameLeavesTheTargetAndRemovesTheTemporaryFile)
+{
+    const ScratchFolder folder;
+    // A folder in the target's place cannot be replaced by a file.
+    const ScratchFolder target(folder.path() + "\\");
+    ASSERT_TRUE(target.isCreated());
+    {
+        FileReplacement replacement(target.path());
+        ASSERT_TRUE(replacement.write(bytesOf("payload")));
+        EXPECT_FALSE(replacement.commit());
+    }
+    EXPECT_EQ(GetFileAttributesA(target.path().c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_TRUE(folder.fileNames().empty());
+}
