@@ -46,7 +46,7 @@ FileReplacement::~FileReplacement()
 
 bool FileReplacement::write(std::span<const std::byte> bytes)
 {
-    if (!file_)
+    if (!file_ || bytes.size() > MAXDWORD)  // one WriteFile call moves at most 4 GiB - 1
         return false;
     DWORD written = 0;
     const BOOL isWritten = WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()),

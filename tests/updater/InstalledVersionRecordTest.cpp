@@ -13,12 +13,6 @@
 using fw::test::ScratchKey;
 using velmora::InstalledVersionRecord;
 
-TEST(InstalledVersionRecordTest, RecordOfTheProductIsKey9OfTheMaker)
-{
-    EXPECT_EQ(InstalledVersionRecord::defaultKeyPath(), "Software\\Korvand\\9");
-    EXPECT_EQ(InstalledVersionRecord().keyPath(), "Software\\Korvand\\9");
-}
-
 TEST(InstalledVersionRecordTest, ReadsWhatTheProductWroteInThe32BitView)
 {
     const ScratchKey scratch;
