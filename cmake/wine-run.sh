@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine with a prefix kept inside the build tree.
-# WINEPREFIX may be set by the caller; otherwise the prefix lives beside the program's build tree.
+# WINEPREFIX may be set by the caller; otherwise the prefix lives at <build tree>/wineprefix.
 set -euo pipefail
 exe="$1"; shift
 if [ -z "${WINEPREFIX:-}" ]; then
@@ -12,13 +12,19 @@ if [ -z "${WINEPREFIX:-}" ]; then
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  # Several test programs may start at once: only one of them creates the prefix.
-  mkdir -p "$WINEPREFIX"
-  (
-    flock 9
-    [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
 
-  ) 9>"$WINEPREFIX.lock"
-fi
+# Wine's own background processes (wineserver, services.exe and friends) outlive the program
+# that starts them. Started from here they would inherit the caller's output pipe, and ctest,
+# which waits for that pipe to close, would hang. So they are started first, detached from our
+# output, and kept for a minute after the last program ends. (They must not inherit the lock
+# either, or the next program would wait for them.)
+mkdir -p "$WINEPREFIX"
+(
+  flock 9
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i </dev/null >/dev/null 2>&1 9>&-
+  fi
+  wineserver -p60 </dev/null >/dev/null 2>&1 9>&- || true
+  wineboot </dev/null >/dev/null 2>&1 9>&-
+) 9>"$WINEPREFIX.lock"
 exec wine "$exe" "$@"

@@ -12,9 +12,10 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 
 export WINEPREFIX="$PWD/build/windows/wineprefix" WINEDEBUG=-all
-[ -f "$WINEPREFIX/system.reg" ] || { mkdir -p "$WINEPREFIX"; wineboot -i >/dev/null 2>&1; }
+mkdir -p "$WINEPREFIX"
 
 if [ -n "${DISPLAY:-}" ]; then
+  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
   folder="$WINEPREFIX/drive_c/Program Files (x86)/Velmora"
   mkdir -p "$folder"
   cp build/windows/standin/Velmora.exe "$folder/Velmora.exe"
@@ -28,7 +29,7 @@ fi
 mkdir -p build/demo
 rm -f build/demo/*.bmp build/demo/*.png
 xvfb-run -a -s "-screen 0 800x600x24" env VELMORA_SCREENSHOT_DIR="Z:$PWD/build/demo" \
-  wine build/windows/tests/e2e_tests.exe \
+  cmake/wine-run.sh build/windows/tests/e2e_tests.exe \
   --gtest_filter='UpdaterEndToEnd.UpdatesAnOlder*:UpdaterEndToEnd.RunningVelmora*'
 for shot in build/demo/*.bmp; do
   convert "$shot" "${shot%.bmp}.png" && rm "$shot"
