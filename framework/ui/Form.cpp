@@ -1,9 +1,9 @@
 #include "framework/ui/Form.h"
 
 #include "framework/core/Error.h"
+#include "framework/graphics/SystemColors.h"
 #include "framework/ui/Application.h"
-
-#include <windows.h>
+#include "framework/win32/WindowProcedure.h"
 
 #include <algorithm>
 
@@ -16,39 +16,6 @@ std::vector<Form*>& forms()
 {
     static std::vector<Form*> list;
     return list;
-}
-
-LRESULT CALLBACK formWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    // Messages sent before WM_NCCREATE, and after the form object has let go of the window.
-    if (!form || form->handle() != window)
-        return DefWindowProcA(window, message, wParam, lParam);
-    return form->handleMessage(message, wParam, lParam);
-}
-
-void registerClass(const std::string& className, const std::string& iconResource)
-{
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(instance, className.c_str(), &existing))
-        return;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = formWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    // Icons loaded by name from the executable are shared: the system frees them.
-    if (!iconResource.empty())
-        windowClass.hIcon = LoadIconA(instance, iconResource.c_str());
-    windowClass.lpszClassName = className.c_str();
-    if (!RegisterClassExA(&windowClass))
-        throw Win32Error("RegisterClassExA", GetLastError());
 }
 
 // Looked up at run time, as systems without layered windows lack it.
@@ -71,13 +38,14 @@ void applyColorKey(HWND window, TColor key)
 
 Form::Form(const CreateArgs& args) : isTopMost_(args.isTopMost), keyPreview_(args.keyPreview)
 {
-    registerClass(args.className, args.iconResource);
+    // Icons loaded by name from the executable are shared: the system frees them.
+    HICON icon = args.iconResource.empty() ? nullptr : LoadIconA(GetModuleHandleA(nullptr), args.iconResource.c_str());
+    registerWindowClass(args.className, windowProcedureOf<Form>, 0, icon);
 
     font_.reset(CreateFontA(args.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                             args.fontName.c_str()));
-    background_.reset(CreateSolidBrush(static_cast<COLORREF>(
-        isSystemColor(args.color) ? GetSysColor(systemColorIndex(args.color)) : args.color)));
+    background_.reset(CreateSolidBrush(colorToRgb(args.color)));
 
     const DWORD exStyle = args.isTopMost ? WS_EX_TOPMOST : 0;
     RECT frame{0, 0, args.clientWidth, args.clientHeight};

@@ -1,6 +1,7 @@
 #include "framework/ui/Memo.h"
 
 #include "framework/core/Error.h"
+#include "framework/graphics/SystemColors.h"
 
 #include <windows.h>
 
@@ -15,8 +16,7 @@ Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontH
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
     window_.reset(window);
-    background_.reset(CreateSolidBrush(
-        static_cast<COLORREF>(isSystemColor(color) ? GetSysColor(systemColorIndex(color)) : color)));
+    background_.reset(CreateSolidBrush(colorToRgb(color)));
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SetPropA(window, ColoredChild::propertyName, static_cast<ColoredChild*>(this));
 }
@@ -61,7 +61,7 @@ std::vector<std::string> Memo::lines() const
 
 native::BrushHandle Memo::controlColors(native::DeviceContextHandle deviceContext)
 {
-    SetBkColor(deviceContext, static_cast<COLORREF>(isSystemColor(color_) ? GetSysColor(systemColorIndex(color_)) : color_));
+    SetBkColor(deviceContext, colorToRgb(color_));
     SetTextColor(deviceContext, GetSysColor(COLOR_WINDOWTEXT));
     return background_.get();
 }

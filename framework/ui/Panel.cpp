@@ -1,11 +1,12 @@
 #include "framework/ui/Panel.h"
 
 #include "framework/core/Error.h"
+#include "framework/graphics/SystemColors.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/ColoredChild.h"
 #include "framework/ui/GraphicControl.h"
+#include "framework/win32/WindowProcedure.h"
 
-#include <windows.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -14,41 +15,6 @@ namespace fw {
 namespace {
 
 constexpr const char* panelClassName = "TPanel";
-
-LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* panel = reinterpret_cast<Panel*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!panel || panel->handle() != window)
-        return DefWindowProcA(window, message, wParam, lParam);
-    return panel->handleMessage(message, wParam, lParam);
-}
-
-void registerPanelClass()
-{
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, panelClassName, &existing))
-        return;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = panelWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.lpszClassName = panelClassName;
-    if (!RegisterClassExA(&windowClass))
-        throw Win32Error("RegisterClassExA", GetLastError());
-}
-
-COLORREF toColorRef(TColor color)
-{
-    return isSystemColor(color) ? GetSysColor(systemColorIndex(color)) : static_cast<COLORREF>(color);
-}
 
 Point pointOf(LPARAM lParam) { return Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
@@ -61,8 +27,8 @@ Point relativeTo(const GraphicControl& control, Point where)
 
 Panel::Panel(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font) : font_(font)
 {
-    registerPanelClass();
-    background_.reset(CreateSolidBrush(toColorRef(color)));
+    registerWindowClass(panelClassName, windowProcedureOf<Panel>, CS_DBLCLKS, nullptr);
+    background_.reset(CreateSolidBrush(colorToRgb(color)));
     HWND window = CreateWindowExA(0, panelClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left,
                                   bounds.top, bounds.width, bounds.height, parent, nullptr,
                                   GetModuleHandleA(nullptr), this);

@@ -1,18 +1,11 @@
 #include "framework/ui/PlainButton.h"
 
+#include "framework/graphics/SystemColors.h"
 #include "framework/win32/Handles.h"
 
 #include <windows.h>
 
 namespace fw {
-namespace {
-
-COLORREF toColorRef(TColor color)
-{
-    return isSystemColor(color) ? GetSysColor(systemColorIndex(color)) : static_cast<COLORREF>(color);
-}
-
-}  // namespace
 
 PlainButton::PlainButton(Panel& host, Rect bounds, const std::string& caption, Colors colors,
                          native::FontHandle font)
@@ -28,9 +21,9 @@ void PlainButton::paint(native::DeviceContextHandle deviceContext)
     RECT face{0, 0, area.width, area.height};
     const bool showHot = isEnabled() && isHovered_;
 
-    UniqueBrush faceBrush(CreateSolidBrush(toColorRef(showHot ? colors_.hotFace : colors_.face)));
+    UniqueBrush faceBrush(CreateSolidBrush(colorToRgb(showHot ? colors_.hotFace : colors_.face)));
     FillRect(dc, &face, faceBrush.get());
-    UniqueBrush frameBrush(CreateSolidBrush(toColorRef(colors_.frame)));
+    UniqueBrush frameBrush(CreateSolidBrush(colorToRgb(colors_.frame)));
     FrameRect(dc, &face, frameBrush.get());
     if (isPressed_) {
         RECT inner{1, 1, area.width - 1, area.height - 1};
@@ -41,7 +34,7 @@ void PlainButton::paint(native::DeviceContextHandle deviceContext)
     RECT text{offset, offset, area.width + offset, area.height + offset};
     HGDIOBJ oldFont = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, isEnabled() ? toColorRef(colors_.caption) : toColorRef(clGray));
+    SetTextColor(dc, isEnabled() ? colorToRgb(colors_.caption) : colorToRgb(clGray));
     DrawTextA(dc, caption().c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, oldFont);
 }
