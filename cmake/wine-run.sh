@@ -13,18 +13,19 @@ fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
-# Wine's own background processes (wineserver, services.exe and friends) outlive the program
-# that starts them. Started from here they would inherit the caller's output pipe, and ctest,
-# which waits for that pipe to close, would hang. So they are started first, detached from our
-# output, and kept for a minute after the last program ends. (They must not inherit the lock
-# either, or the next program would wait for them.)
+# The prefix is made once; several test programs may start at once, so only one of them makes it.
 mkdir -p "$WINEPREFIX"
-(
-  flock 9
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i </dev/null >/dev/null 2>&1 9>&-
-  fi
-  wineserver -p60 </dev/null >/dev/null 2>&1 9>&- || true
-  wineboot </dev/null >/dev/null 2>&1 9>&-
-) 9>"$WINEPREFIX.lock"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  (
+    flock -w 300 9
+    [ -f "$WINEPREFIX/system.reg" ] || wineboot -i </dev/null >/dev/null 2>&1 9>&-
+  ) 9>"$WINEPREFIX.lock"
+fi
+
+# Wine's own background processes (wineserver, services.exe and friends) outlive the program
+# that starts them. Started by the program they would inherit the caller's output pipe, and
+# ctest, which waits for that pipe to close, would hang. So they are started first, detached from
+# our output, and kept for a minute after the last program ends.
+wineserver -p60 </dev/null >/dev/null 2>&1 || true
+wineboot </dev/null >/dev/null 2>&1
 exec wine "$exe" "$@"
