@@ -102,8 +102,9 @@ protected:
         deleteRecord();
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "velmora-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        static int testNumber = 0;
+        folder_ = std::string(temp) + "Velmora-" + std::to_string(GetCurrentProcessId()) + "-" +
+                  std::to_string(++testNumber);
         CreateDirectoryA(folder_.c_str(), nullptr);
         payload_ = readFile(expectedPayloadPath());
         ASSERT_GT(payload_.size(), 1000u) << expectedPayloadPath();
