@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test on a fresh Debian 12 machine:
-#   1. the Win32-free code natively, under AddressSanitizer and UndefinedBehaviorSanitizer;
+#   1. the Win32-free code natively, under AddressSanitizer and UndefinedBehaviorSanitizer, and a
+#      short bounded libFuzzer run over what the updater reads from the registry;
 #   2. the Windows build (MinGW-w64, static, 64-bit) and its tests under Wine, on a virtual X
 #      display, with one Wine prefix inside the build tree.
 set -euo pipefail
@@ -11,6 +12,11 @@ echo "== Native build (sanitizers)"
 cmake --preset native
 cmake --build --preset native
 ctest --preset native
+
+echo "== Fuzzing (bounded)"
+cmake --preset fuzz
+cmake --build --preset fuzz
+ctest --preset fuzz
 
 echo "== Windows build"
 cmake --preset windows
