@@ -82,15 +82,10 @@ TEST(InstalledVersionRecordTest, NonStringVersionRaisesNamingIt)
 
 TEST(InstalledVersionRecordTest, AKeyThatCannotBeOpenedReadsEmptyAndRefusesWrites)
 {
-    // A non-volatile key cannot be created below a volatile one: the record's key is then out of
-    // reach, as it is for a user without write access to it.
+    // The record's key below a volatile key is out of reach.
     const ScratchKey scratch;
-    HKEY volatileKey = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, scratch.path().c_str(), 0, nullptr,
-                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr,
-                              &volatileKey, nullptr),
-              ERROR_SUCCESS);
-    const fw::UniqueKey owner(volatileKey);
+    const auto volatileKey = scratch.createVolatile();
+    ASSERT_TRUE(volatileKey.isValid());
     const InstalledVersionRecord record(scratch.path() + "\\9");
 
     EXPECT_EQ(record.read("VER"), "");

@@ -50,6 +50,18 @@ public:
         return UniqueKey(key);
     }
 
+    // Creates the key as a volatile one. No non-volatile key can be created below it
+    // (ERROR_CHILD_MUST_BE_VOLATILE), which makes a child key out of reach for the code under
+    // test, as it is for a user without write access.
+    UniqueKey createVolatile() const
+    {
+        HKEY key = nullptr;
+        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path().c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                                  KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        return UniqueKey(key);
+    }
+
 private:
     std::string name_;
 };
