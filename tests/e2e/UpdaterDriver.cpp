@@ -187,6 +187,10 @@ bool UpdaterDriver::waitForDialog(DialogContents& contents, std::chrono::millise
     if (!waitUntil([&] { return (dialog = findDialog()) != nullptr; }, timeout))
         return false;
     contents.caption = windowText(dialog);
+    RECT bounds;
+    GetWindowRect(dialog, &bounds);
+    contents.centerX = (bounds.left + bounds.right) / 2;
+    contents.centerY = (bounds.top + bounds.bottom) / 2;
     // The message text is the static control with id 0xFFFF.
     HWND text = GetDlgItem(dialog, 0xFFFF);
     contents.text = text ? windowText(text) : std::string();

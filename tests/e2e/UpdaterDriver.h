@@ -17,6 +17,8 @@ using namespace std::chrono_literals;
 struct DialogContents {
     std::string caption;
     std::string text;
+    int centerX = 0;  // screen coordinates of the dialog's centre
+    int centerY = 0;
 };
 
 class UpdaterDriver {

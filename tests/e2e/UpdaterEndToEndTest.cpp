@@ -192,6 +192,9 @@ TEST_F(UpdaterEndToEnd, UpdatesAnOlderInstallationAndRecordsTheNewVersion)
     updater.saveScreenshot("2-updated");
     EXPECT_EQ(dialog.caption, "Information");
     EXPECT_EQ(dialog.text, "Velmora a fost actualizat la versiunea " + builtInText + ".");
+    // Centred on the screen (to the pixel, give or take the halving of odd sizes).
+    EXPECT_NEAR(dialog.centerX, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR(dialog.centerY, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
     // The window steps back from its top-most place while the dialog is open ...
     EXPECT_FALSE(updater.isTopMost());
     EXPECT_TRUE(readFile(installedExe()) == payload_) << "installed Velmora.exe is not the payload";
