@@ -34,6 +34,6 @@ message(STATUS "Built-in version: ${VELMORA_VERSION} (scaled ${VELMORA_VERSION_S
 if(NOT VELMORA_PAYLOAD STREQUAL "")
   get_filename_component(VELMORA_PAYLOAD "${VELMORA_PAYLOAD}" ABSOLUTE)
   if(NOT EXISTS "${VELMORA_PAYLOAD}" OR IS_DIRECTORY "${VELMORA_PAYLOAD}")
-    message(FATAL_ERROR "VELMORA_PAYLOAD '${VELMORA_PAYLOAD}' does not exist or is not a file")
+    message(FATAL_ERROR "VELMORA_PAYLOAD does not name an existing file: ${VELMORA_PAYLOAD}")
   endif()
 endif()
