@@ -13,19 +13,12 @@ fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
-# The prefix is made once; several test programs may start at once, so only one of them makes it.
-mkdir -p "$WINEPREFIX"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  (
-    flock -w 300 9
-    [ -f "$WINEPREFIX/system.reg" ] || wineboot -i </dev/null >/dev/null 2>&1 9>&-
-  ) 9>"$WINEPREFIX.lock"
-fi
-
 # Wine's own background processes (wineserver, services.exe and friends) outlive the program
 # that starts them. Started by the program they would inherit the caller's output pipe, and
-# ctest, which waits for that pipe to close, would hang. So they are started first, detached from
-# our output, and kept for a minute after the last program ends.
+# ctest, which waits for that pipe to close, would hang. So wineboot starts them first, detached
+# from our output (making the prefix if it does not exist yet), and the server stays for a minute
+# after the last program ends.
+mkdir -p "$WINEPREFIX"
 wineserver -p60 </dev/null >/dev/null 2>&1 || true
 wineboot </dev/null >/dev/null 2>&1
 exec wine "$exe" "$@"

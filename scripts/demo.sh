@@ -15,7 +15,7 @@ export WINEPREFIX="$PWD/build/windows/wineprefix" WINEDEBUG=-all
 mkdir -p "$WINEPREFIX"
 
 if [ -n "${DISPLAY:-}" ]; then
-  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+  wineboot >/dev/null 2>&1  # makes the prefix if it does not exist yet
   folder="$WINEPREFIX/drive_c/Program Files (x86)/Velmora"
   mkdir -p "$folder"
   cp build/windows/standin/Velmora.exe "$folder/Velmora.exe"

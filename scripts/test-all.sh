@@ -26,11 +26,10 @@ echo "== Windows tests under Wine"
 export WINEPREFIX="$PWD/build/windows/wineprefix" WINEDEBUG=-all
 mkdir -p "$WINEPREFIX"
 # One X display and one warm wineserver for the whole run: every Wine process start is costly.
-# The prefix is made on that display: one made without a display fails the first window that a
-# program with another locale creates (see "Notes on Wine" in the README).
+# wineboot makes the prefix on that display: one made without a display fails the first window
+# that a program with another locale creates (see "Notes on Wine" in the README).
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wineserver -p
-  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
   wineboot </dev/null >/dev/null 2>&1
   status=0
   ctest --preset windows || status=$?

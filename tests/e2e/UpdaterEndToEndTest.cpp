@@ -49,10 +49,12 @@ std::string readFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-void writeFile(const std::string& path, const std::string& bytes)
+bool writeFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    return !file.fail();
 }
 
 // The installed version record, through the raw API in the 32-bit view, independent of the
@@ -102,16 +104,17 @@ protected:
         deleteRecord();
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
+        // Process ids come round again in later runs: the tick count keeps folders apart.
         static int testNumber = 0;
         folder_ = std::string(temp) + "Velmora-" + std::to_string(GetCurrentProcessId()) + "-" +
-                  std::to_string(++testNumber);
-        CreateDirectoryA(folder_.c_str(), nullptr);
+                  std::to_string(GetTickCount()) + "-" + std::to_string(++testNumber);
+        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr)) << folder_ << ": error " << GetLastError();
         payload_ = readFile(expectedPayloadPath());
         ASSERT_GT(payload_.size(), 1000u) << expectedPayloadPath();
         // An older Velmora: the stand-in with bytes appended, so that it still runs but differs
         // from the payload.
         oldVelmora_ = readFile(standinPath()) + std::string(4096, '\x5A');
-        writeFile(installedExe(), oldVelmora_);
+        ASSERT_TRUE(writeFile(installedExe(), oldVelmora_));
     }
 
     void TearDown() override
@@ -157,7 +160,8 @@ protected:
         PROCESS_INFORMATION information{};
         std::string commandLine = "\"" + installedExe() + "\"";
         ASSERT_TRUE(CreateProcessA(installedExe().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   folder_.c_str(), &startup, &information));
+                                   folder_.c_str(), &startup, &information))
+            << installedExe() << ": error " << GetLastError();
         fw::UniqueKernelHandle thread(information.hThread);
         velmora_.reset(information.hProcess);
         WaitForInputIdle(velmora_.get(), 10000);

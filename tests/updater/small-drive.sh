@@ -39,14 +39,11 @@ mount)
         unavailable "mount -t tmpfs failed: $output"
     fi
     # The prefix must be made by Wine before the link goes in: Wine does not set up drives c: and
-    # z: in a dosdevices folder that already exists, and its first start then hangs. Same locking
-    # as cmake/wine-run.sh, which may be creating the prefix at this moment.
-    if [ ! -f "$prefix/system.reg" ]; then
+    # z: in a dosdevices folder that already exists, and its first start then hangs. (The
+    # registry files are no sign of a made prefix: a running wineserver writes them late.)
+    if [ ! -e "$prefix/dosdevices/c:" ]; then
         mkdir -p "$prefix"
-        (
-            flock 9
-            [ -f "$prefix/system.reg" ] || WINEPREFIX="$prefix" WINEDEBUG=-all wineboot -i >/dev/null 2>&1
-        ) 9>"$prefix.lock"
+        WINEPREFIX="$prefix" WINEDEBUG=-all wineboot </dev/null >/dev/null 2>&1
     fi
     if [ ! -d "$prefix/dosdevices" ]; then
         umount "$folder"; rmdir "$folder"
