@@ -23,16 +23,12 @@ constexpr fw::Rect updateButtonBounds{16, 120, 201, 31};
 constexpr fw::Rect closeButtonBounds{300, 120, 108, 31};
 constexpr unsigned startupDelayMilliseconds = 1000;
 
-constexpr fw::PlainButton::Colors buttonColors{0x00C0C0, 0x00DFDF, fw::clOlive, 0x005555};
+constexpr fw::TColor buttonColor = 0x00C0C0;
+constexpr fw::TColor buttonHotTrackColor = 0x00DFDF;
+constexpr fw::TColor buttonFontColor = 0x005555;
 
 constexpr const char* missingFolderMessage = "Calea Velmora lipseste din registru!";
 constexpr const char* closeVelmoraFirstMessage = "Inchideti mai intai Velmora!";
-
-fw::native::FontHandle createButtonFont()
-{
-    return CreateFontA(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
-}
 
 void pumpPendingMessages() { fw::Application::instance().processMessages(); }
 
@@ -59,24 +55,51 @@ fw::Form::CreateArgs TForm1::createArgs()
 TForm1::TForm1(const std::string& recordKeyPath)
     : fw::Form(createArgs()),
       recordKeyPath_(recordKeyPath),
-      buttonFont_(createButtonFont()),
-      Panel1(handle(), panelBounds, panelColor, font()),
-      Memo1(Panel1.handle(), memoBounds, memoColor, font()),
-      Button2(Panel1, updateButtonBounds, "Cautare...", buttonColors, buttonFont_.get()),
-      LbSpeedButton1(Panel1, closeButtonBounds, "Inchide", buttonColors, buttonFont_.get()),
+      Panel1(handle(), panelBounds, panelColor, font(), this),
+      Memo1(Panel1.handle(), memoBounds, memoColor, Panel1.font().handle()),
+      Button2(this),
+      LbSpeedButton1(this),
       Timer1(startupDelayMilliseconds)
 {
+    setName("Form1");
+    Panel1.setName("Panel1");
+    setUpButton(Button2, "Button2", updateButtonBounds, "Cautare...");
     Button2.setEnabled(false);
-    Button2.setCursor(fw::Cursor::HandPoint);
-    LbSpeedButton1.setCursor(fw::Cursor::HandPoint);
+    setUpButton(LbSpeedButton1, "LbSpeedButton1", closeButtonBounds, "Inchide");
 
     onShow = [this] { FormShow(); };
     onKeyDown = [this](int& key) { FormKeyDown(key); };
     Timer1.onTimer = [this] { Timer1Timer(); };
-    Button2.onClick = [this](fw::GraphicControl&) { Button2Click(); };
-    LbSpeedButton1.onClick = [this](fw::GraphicControl&) { Button1Click(); };
+    Button2.onClick = [this](fw::Component&) { Button2Click(); };
+    LbSpeedButton1.onClick = [this](fw::Component&) { Button1Click(); };
 
     FormCreate();
+}
+
+void TForm1::setUpButton(lb::TLbSpeedButton& button, const std::string& name, fw::Rect bounds,
+                         const std::string& caption)
+{
+    // Set up as a window description is read: every value stored, one paint at the end.
+    button.beginLoading();
+    button.setName(name);
+    button.setParent(&Panel1);
+    button.setBounds(bounds);
+    button.setCursor(fw::Cursor::HandPoint);
+    button.setCaption(caption);
+    button.setAlignment(lb::taCenter);
+    button.setStyle(lb::bsModern);  // bsNormal on a display of 256 colours or fewer
+    button.setColor(buttonColor);
+    button.font().setName("MS Sans Serif");
+    button.font().setHeight(-11);
+    button.font().setBold(true);
+    button.font().setColor(buttonFontColor);
+    button.setHotTrackColor(buttonHotTrackColor);
+    fw::Font hotTrackFont;  // "MS Sans Serif", -11, regular, window text: the defaults
+    button.setHotTrackFont(hotTrackFont);
+    button.setLightColor(fw::clYellow);
+    button.setShadowColor(fw::clOlive);
+    button.loaded();
+    button.invalidate();
 }
 
 void TForm1::FormCreate()

@@ -7,10 +7,10 @@
 // A click on the enabled update button runs Button2Click; Escape, "Inchide" and the close box end
 // the program.
 
+#include "buttons/LbSpeedButton.h"
 #include "framework/ui/Form.h"
 #include "framework/ui/Memo.h"
 #include "framework/ui/Panel.h"
-#include "framework/ui/PlainButton.h"
 #include "framework/ui/Timer.h"
 #include "framework/win32/Handles.h"
 #include "updater/logic/VersionNumber.h"
@@ -39,17 +39,18 @@ public:
 
 private:
     static Form::CreateArgs createArgs();
+    void setUpButton(lb::TLbSpeedButton& button, const std::string& name, fw::Rect bounds,
+                     const std::string& caption);
 
     std::string recordKeyPath_;
     std::string installationFolder_;  // set by the installation check from CALE, read by the update
-    fw::UniqueFont buttonFont_;
 
 public:
     // Children, named as in the window description; constructed after the window exists.
     fw::Panel Panel1;
     fw::Memo Memo1;
-    fw::PlainButton Button2;         // the update button
-    fw::PlainButton LbSpeedButton1;  // the close button
+    lb::TLbSpeedButton Button2;         // the update button
+    lb::TLbSpeedButton LbSpeedButton1;  // the close button
     fw::Timer Timer1;
 };
 

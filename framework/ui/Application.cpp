@@ -38,6 +38,19 @@ bool previewKeyMessage(const MSG& message)
     return false;
 }
 
+// A typed character is offered to the window-less controls of the form it was typed in, so that
+// a button answers to its accelerator character.
+bool offerDialogChar(const MSG& message)
+{
+    if (message.message != WM_CHAR && message.message != WM_SYSCHAR)
+        return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    for (Form* form : Form::liveForms())
+        if (form->handle() == root)
+            return form->dialogChar(static_cast<unsigned>(message.wParam));
+    return false;
+}
+
 }  // namespace
 
 Application& Application::instance()
@@ -66,15 +79,30 @@ int Application::run()
     if (mainForm_ && !terminated_)
         runHandler([&] { mainForm_->show(); });
     MSG message;
-    while (!terminated_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (previewKeyMessage(message))
+    while (!terminated_) {
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT)
+                break;
+            dispatch(message);
             continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        }
+        idle();
+        if (!terminated_)
+            WaitMessage();
     }
     mainForm_.reset();
     return 0;
 }
+
+void Application::dispatch(const MSG& message)
+{
+    if (previewKeyMessage(message) || offerDialogChar(message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+void Application::idle() { hoverTracker_.update(); }
 
 void Application::terminate()
 {
@@ -90,10 +118,7 @@ void Application::processMessages()
             terminated_ = true;
             break;
         }
-        if (previewKeyMessage(message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        dispatch(message);
     }
 }
 

@@ -5,9 +5,13 @@
 // Every window procedure and callback of the framework catches what its handler throws and passes
 // it to showException(), so exceptions never cross into Windows; the program keeps running.
 
+#include "framework/ui/HoverTracker.h"
+
 #include <exception>
 #include <memory>
 #include <string>
+
+struct tagMSG;  // MSG of <windows.h>
 
 namespace fw {
 
@@ -25,6 +29,7 @@ public:
     Form* mainForm() const { return mainForm_.get(); }
 
     // Shows the main form and runs the message loop until terminate(); then destroys the form.
+    // Whenever the queue runs empty the loop calls idle(), then waits for the next message.
     int run();
     // Asks the message loop to stop after the current message.
     void terminate();
@@ -32,6 +37,10 @@ public:
 
     // Runs the messages that are waiting now, then returns.
     void processMessages();
+    // What the loop does when its queue has run empty: tells window-less controls whether the
+    // pointer entered or left them.
+    void idle();
+    HoverTracker& hoverTracker() { return hoverTracker_; }
 
     const std::string& title() const { return title_; }
 
@@ -43,7 +52,11 @@ public:
 private:
     Application() = default;
 
+    // Key previews and typed characters go to the forms before the focused window sees them.
+    void dispatch(const tagMSG& message);
+
     std::unique_ptr<Form> mainForm_;
+    HoverTracker hoverTracker_;
     std::string title_;
     bool terminated_ = false;
 };

@@ -3,6 +3,8 @@
 #include "framework/core/Error.h"
 #include "framework/graphics/SystemColors.h"
 #include "framework/ui/Application.h"
+#include "framework/ui/GraphicControl.h"
+#include "framework/ui/Panel.h"
 #include "framework/win32/WindowProcedure.h"
 
 #include <algorithm>
@@ -42,9 +44,8 @@ Form::Form(const CreateArgs& args) : isTopMost_(args.isTopMost), keyPreview_(arg
     HICON icon = args.iconResource.empty() ? nullptr : LoadIconA(GetModuleHandleA(nullptr), args.iconResource.c_str());
     registerWindowClass(args.className, windowProcedureOf<Form>, 0, icon);
 
-    font_.reset(CreateFontA(args.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                            args.fontName.c_str()));
+    font_.setName(args.fontName);
+    font_.setHeight(args.fontHeight);
     background_.reset(CreateSolidBrush(colorToRgb(args.color)));
 
     const DWORD exStyle = args.isTopMost ? WS_EX_TOPMOST : 0;
@@ -61,7 +62,7 @@ Form::Form(const CreateArgs& args) : isTopMost_(args.isTopMost), keyPreview_(arg
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
     window_.reset(window);
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
     if (args.transparentColorKey != clNone)
         applyColorKey(window, args.transparentColorKey);
     forms().push_back(this);
@@ -107,6 +108,27 @@ void Form::previewKey(int& key)
 {
     if (keyPreview_ && onKeyDown)
         runHandler([&] { onKeyDown(key); });
+}
+
+bool Form::dialogChar(unsigned character)
+{
+    // A handler may create or free panels and controls: walk copies and look each one up again.
+    const std::vector<Panel*> panels = Panel::livePanels();
+    for (Panel* panel : panels) {
+        if (GetAncestor(panel->handle(), GA_ROOT) != window_.get())
+            continue;
+        for (int index = 0; index < panel->controlCount(); ++index) {
+            const auto& live = Panel::livePanels();
+            if (std::find(live.begin(), live.end(), panel) == live.end())
+                break;
+            long long used = 0;
+            GraphicControl& control = panel->control(index);
+            runHandler([&] { used = control.perform(message::dialogChar, character, 0); });
+            if (used)
+                return true;
+        }
+    }
+    return false;
 }
 
 long long Form::handleMessage(unsigned message, unsigned long long wParam, long long lParam)

@@ -4,9 +4,12 @@
 //
 // Events (std::function members) are raised on the GUI thread; what they throw goes to the
 // default error display. onKeyDown sees keys pressed anywhere in the form when keyPreview is on;
-// setting the key to 0 consumes it.
+// setting the key to 0 consumes it. Characters typed anywhere in the form are offered to the
+// window-less controls of its panels first (dialogChar), so that buttons answer to accelerators.
 
 #include "framework/core/Color.h"
+#include "framework/graphics/Font.h"
+#include "framework/ui/Component.h"
 #include "framework/ui/Geometry.h"
 #include "framework/win32/Handles.h"
 
@@ -16,7 +19,7 @@
 
 namespace fw {
 
-class Form {
+class Form : public Component {
 public:
     struct CreateArgs {
         std::string className = "TForm";  // window class, registered on first use
@@ -33,7 +36,7 @@ public:
     };
 
     explicit Form(const CreateArgs& args);
-    virtual ~Form();
+    ~Form() override;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -43,7 +46,7 @@ public:
     std::string caption() const;
 
     native::WindowHandle handle() const { return window_.get(); }
-    native::FontHandle font() const { return font_.get(); }
+    const Font& font() const { return font_; }
     bool isTopMost() const { return isTopMost_; }
     bool isKeyPreview() const { return keyPreview_; }
 
@@ -57,6 +60,9 @@ public:
 
     // Called by the message loop for key messages of this form and its children.
     void previewKey(int& key);
+    // Offers a typed character to the window-less controls of this form's panels, in the panels'
+    // order, as the dialog-character notification; true when one of them used it.
+    bool dialogChar(unsigned character);
 
     // The window procedure's entry point for this form's messages.
     long long handleMessage(unsigned message, unsigned long long wParam, long long lParam);
@@ -64,7 +70,7 @@ public:
 private:
 
     UniqueWindow window_;
-    UniqueFont font_;
+    Font font_;
     UniqueBrush background_;
     bool isTopMost_ = false;
     bool keyPreview_ = false;

@@ -1,6 +1,7 @@
 #include "framework/ui/Panel.h"
 
 #include "framework/core/Error.h"
+#include "framework/graphics/Canvas.h"
 #include "framework/graphics/SystemColors.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/ColoredChild.h"
@@ -16,31 +17,73 @@ namespace {
 
 constexpr const char* panelClassName = "TPanel";
 
-Point pointOf(LPARAM lParam) { return Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
-
-Point relativeTo(const GraphicControl& control, Point where)
+std::vector<Panel*>& panels()
 {
-    return Point{where.x - control.bounds().left, where.y - control.bounds().top};
+    static std::vector<Panel*> list;
+    return list;
+}
+
+// Windows gives the capture to one window at a time, so one control program-wide holds it.
+GraphicControl* capturingControl = nullptr;
+
+bool isMouseMessage(unsigned message)
+{
+    return message == WM_MOUSEMOVE || (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK);
 }
 
 }  // namespace
 
-Panel::Panel(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font) : font_(font)
+Panel::Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner)
+    : Component(owner), color_(color), font_(font)
 {
     registerWindowClass(panelClassName, windowProcedureOf<Panel>, CS_DBLCLKS, nullptr);
     background_.reset(CreateSolidBrush(colorToRgb(color)));
     HWND window = CreateWindowExA(0, panelClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left,
-                                  bounds.top, bounds.width, bounds.height, parent, nullptr,
+                                  bounds.top, bounds.width, bounds.height, parentWindow, nullptr,
                                   GetModuleHandleA(nullptr), this);
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
     window_.reset(window);
+    panels().push_back(this);
 }
 
 Panel::~Panel()
 {
+    auto& list = panels();
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    // Controls that outlive their panel must not point at it.
+    while (!controls_.empty())
+        controls_.back()->setParent(nullptr);
     if (window_)
         SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+}
+
+const std::vector<Panel*>& Panel::livePanels() { return panels(); }
+
+Panel* Panel::fromWindow(native::WindowHandle window)
+{
+    for (Panel* panel : panels())
+        if (panel->handle() == window)
+            return panel;
+    return nullptr;
+}
+
+GraphicControl* Panel::captureControl() { return capturingControl; }
+
+void Panel::setColor(TColor color)
+{
+    color_ = color;
+    background_.reset(CreateSolidBrush(colorToRgb(color)));
+    InvalidateRect(window_.get(), nullptr, TRUE);
+    for (GraphicControl* control : controls_)
+        control->followParentColor();
+}
+
+void Panel::setFont(const Font& font)
+{
+    font_.assign(font);
+    for (GraphicControl* control : controls_)
+        control->followParentFont();
 }
 
 void Panel::addControl(GraphicControl& control)
@@ -52,14 +95,28 @@ void Panel::addControl(GraphicControl& control)
 void Panel::removeControl(GraphicControl& control)
 {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
-    if (hovered_ == &control)
-        hovered_ = nullptr;
-    if (captured_ == &control) {
-        captured_ = nullptr;
+    Application::instance().hoverTracker().forget(control);
+    if (capturingControl == &control) {
+        capturingControl = nullptr;
         if (GetCapture() == window_.get())
             ReleaseCapture();
     }
     invalidate(control.bounds());
+}
+
+void Panel::captureMouse(GraphicControl& control)
+{
+    capturingControl = &control;
+    SetCapture(window_.get());
+}
+
+void Panel::releaseMouse(GraphicControl& control)
+{
+    if (capturingControl != &control)
+        return;
+    capturingControl = nullptr;  // cleared first: ReleaseCapture sends WM_CAPTURECHANGED
+    if (GetCapture() == window_.get())
+        ReleaseCapture();
 }
 
 void Panel::invalidate(Rect area)
@@ -78,51 +135,20 @@ GraphicControl* Panel::controlAt(Point where, bool enabledOnly) const
     return nullptr;
 }
 
-void Panel::mouseMoved(Point where)
+bool Panel::routeMouseMessage(unsigned message, unsigned long long wParam, long long lParam)
 {
-    // WM_MOUSELEAVE is sent once per TrackMouseEvent call, so tracking is re-armed after each.
-    if (!isTrackingLeave_) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_.get(), 0};
-        isTrackingLeave_ = TrackMouseEvent(&track) != FALSE;
-    }
-    GraphicControl* under = controlAt(where, false);
-    if (captured_ && under != captured_)
-        under = nullptr;  // while captured, only the capturing control enters and leaves
-    if (under == hovered_)
-        return;
-    GraphicControl* previous = hovered_;
-    hovered_ = under;
-    if (previous)
-        runHandler([&] { previous->mouseLeave(); });
-    if (under && hovered_ == under)
-        runHandler([&] { under->mouseEnter(); });
-}
-
-void Panel::pressed(MouseButton button, Point where)
-{
-    GraphicControl* target = captured_ ? captured_ : controlAt(where, true);
+    const Point where{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    GraphicControl* target = capturingControl && capturingControl->parent() == this ? capturingControl
+                                                                                     : controlAt(where, true);
     if (!target)
-        return;
-    if (button == MouseButton::Left) {
-        captured_ = target;
-        SetCapture(window_.get());
-    }
-    runHandler([&] { target->mouseDown(button, relativeTo(*target, where)); });
-}
-
-void Panel::released(MouseButton button, Point where)
-{
-    GraphicControl* target = captured_ ? captured_ : controlAt(where, true);
-    if (button == MouseButton::Left && captured_) {
-        captured_ = nullptr;  // cleared first: ReleaseCapture sends WM_CAPTURECHANGED
-        ReleaseCapture();
-        if (target->bounds().contains(where))
-            runHandler([&] { target->click(); });
-    }
-    // The click handler may have removed the control.
-    if (target && std::find(controls_.begin(), controls_.end(), target) != controls_.end())
-        runHandler([&] { target->mouseUp(button, relativeTo(*target, where)); });
-    mouseMoved(where);
+        return false;
+    // A control that does not ask for double-clicks sees the second press as a plain press.
+    const bool isDoubleClick = message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
+    if (isDoubleClick && !target->wantsDoubleClicks())
+        message -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+    const Rect bounds = target->bounds();
+    runHandler([&] { target->perform(message, wParam, pointParam(where.x - bounds.left, where.y - bounds.top)); });
+    return true;
 }
 
 void Panel::paint()
@@ -145,8 +171,12 @@ void Panel::paint()
     LineTo(dc, -1, client.bottom - 1);
     SelectObject(dc, oldPen);
 
-    for (GraphicControl* control : controls_) {
-        if (!control->isVisible())
+    // A paint handler may add or remove controls; work on a copy and skip the removed ones.
+    const std::vector<GraphicControl*> controls = controls_;
+    for (GraphicControl* control : controls) {
+        if (std::find(controls_.begin(), controls_.end(), control) == controls_.end())
+            continue;
+        if (!control->isVisible() && !control->isDesigning())
             continue;
         const Rect bounds = control->bounds();
         RECT area{bounds.left, bounds.top, bounds.right(), bounds.bottom()};
@@ -156,7 +186,10 @@ void Panel::paint()
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
         SetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
-        runHandler([&] { control->paint(dc); });
+        runHandler([&] {
+            Canvas canvas(dc);
+            control->paint(canvas);
+        });
         RestoreDC(dc, saved);
     }
     EndPaint(window_.get(), &paintInfo);
@@ -165,6 +198,17 @@ void Panel::paint()
 long long Panel::handleMessage(unsigned message, unsigned long long wParam, long long lParam)
 {
     HWND window = window_.get();
+    if (isMouseMessage(message)) {
+        if (message == WM_MOUSEMOVE && !isTrackingLeave_) {
+            // WM_MOUSELEAVE is sent once per TrackMouseEvent call, so tracking is re-armed after
+            // each. Its only job is to wake the message loop when the pointer leaves the panel.
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+            isTrackingLeave_ = TrackMouseEvent(&track) != FALSE;
+        }
+        if (routeMouseMessage(message, wParam, lParam))
+            return 0;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
     switch (message) {
     case WM_ERASEBKGND:
         return 1;  // painted in WM_PAINT, together with the controls, to avoid flicker
@@ -178,42 +222,15 @@ long long Panel::handleMessage(unsigned message, unsigned long long wParam, long
             return reinterpret_cast<LRESULT>(child->controlColors(reinterpret_cast<HDC>(wParam)));
         break;
     }
-    case WM_MOUSEMOVE:
-        mouseMoved(pointOf(lParam));
-        return 0;
     case WM_MOUSELEAVE:
         isTrackingLeave_ = false;
-        if (hovered_ && !captured_) {
-            GraphicControl* previous = hovered_;
-            hovered_ = nullptr;
-            runHandler([&] { previous->mouseLeave(); });
-        }
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:  // the second press of a double-click is a press like the first
-        pressed(MouseButton::Left, pointOf(lParam));
-        return 0;
-    case WM_RBUTTONDOWN:
-        pressed(MouseButton::Right, pointOf(lParam));
-        return 0;
-    case WM_MBUTTONDOWN:
-        pressed(MouseButton::Middle, pointOf(lParam));
-        return 0;
-    case WM_LBUTTONUP:
-        released(MouseButton::Left, pointOf(lParam));
-        return 0;
-    case WM_RBUTTONUP:
-        released(MouseButton::Right, pointOf(lParam));
-        return 0;
-    case WM_MBUTTONUP:
-        released(MouseButton::Middle, pointOf(lParam));
         return 0;
     case WM_CAPTURECHANGED:
         // Another window took the mouse in the middle of a press (a dialog, Alt+Tab): the press
         // ends without a click.
-        if (captured_) {
-            GraphicControl* lost = captured_;
-            captured_ = nullptr;
+        if (capturingControl && capturingControl->parent() == this) {
+            GraphicControl* lost = capturingControl;
+            capturingControl = nullptr;
             runHandler([&] { lost->captureLost(); });
         }
         return 0;
@@ -222,7 +239,9 @@ long long Panel::handleMessage(unsigned message, unsigned long long wParam, long
             POINT cursor;
             GetCursorPos(&cursor);
             ScreenToClient(window, &cursor);
-            GraphicControl* control = controlAt(Point{cursor.x, cursor.y}, false);
+            GraphicControl* control = capturingControl && capturingControl->parent() == this
+                                          ? capturingControl
+                                          : controlAt(Point{cursor.x, cursor.y}, true);
             if (control && control->cursor() == Cursor::HandPoint) {
                 SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
                 return TRUE;

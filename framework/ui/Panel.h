@@ -1,19 +1,26 @@
 #pragma once
-// Panel: a child window with a flat colour and a raised one-pixel bevel, host of window-less
-// controls and parent of windowed ones (the memo).
+// Panel: a child window with a flat colour and a raised one-pixel bevel, parent of window-less
+// controls and of windowed ones (the memo).
 //
-// Routing of the mouse to the window-less controls, in panel client coordinates:
-//   - a press goes to the topmost visible, enabled control under the pointer; a left press also
-//     takes the capture, so that every mouse message goes to that control until the release;
-//   - on the left release the host releases the capture, then calls click() if the release point
-//     lies inside the pressed control, and only then mouseUp(): a click handler runs while the
-//     control still shows its pressed state;
-//   - hover: the control under the pointer (disabled ones included) gets mouseEnter() when the
-//     pointer arrives and mouseLeave() when it goes, also when it leaves the panel. While a control
-//     holds the capture, only that control hears about entering and leaving.
-// Controls register themselves; when one is removed, every hover/capture pointer to it is cleared.
+// What it does for its window-less controls, in panel client coordinates:
+//   - painting: WM_PAINT fills the background and the bevel, then paints every visible control
+//     that meets the update region, in the parent's order (later ones on top), each clipped to
+//     its rectangle with the origin at its corner;
+//   - mouse messages go to the control that holds the capture, wherever the pointer is; without
+//     one, to the topmost visible, enabled control under the pointer, in that control's
+//     coordinates; a press on a disabled control or on no control stays with the panel. The
+//     control's own handler takes and releases the capture (GraphicControl.h);
+//   - only one control in the whole program holds the capture at a time (captureControl()); when
+//     another window takes the capture, the control hears captureLost();
+//   - entering and leaving are the application's business (HoverTracker.h); the panel only
+//     asks Windows for WM_MOUSELEAVE, so that a pointer leaving the window wakes the loop up;
+//   - the controls follow the panel's colour and font while their parentColor / parentFont are on.
+// A control registers itself by setting its parent; when one is removed, every capture and hover
+// pointer to it is cleared.
 
 #include "framework/core/Color.h"
+#include "framework/graphics/Font.h"
+#include "framework/ui/Component.h"
 #include "framework/ui/Geometry.h"
 #include "framework/win32/Handles.h"
 
@@ -22,38 +29,50 @@
 namespace fw {
 
 class GraphicControl;
-enum class MouseButton;
 
-class Panel {
+class Panel : public Component {
 public:
-    Panel(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font);
-    ~Panel();
-    Panel(const Panel&) = delete;
-    Panel& operator=(const Panel&) = delete;
+    Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner = nullptr);
+    ~Panel() override;
 
     native::WindowHandle handle() const { return window_.get(); }
-    native::FontHandle font() const { return font_; }
+    TColor color() const { return color_; }
+    void setColor(TColor color);
+    const Font& font() const { return font_; }
+    void setFont(const Font& font);
 
-    void addControl(GraphicControl& control);
-    void removeControl(GraphicControl& control);
+    // The window-less controls in the parent's order: the first one is painted first.
+    int controlCount() const { return static_cast<int>(controls_.size()); }
+    GraphicControl& control(int index) const { return *controls_.at(static_cast<std::size_t>(index)); }
+    // The topmost visible control at `where` (panel client coordinates), or null.
+    GraphicControl* controlAt(Point where, bool enabledOnly) const;
+
+    // Repaints `area` (panel client coordinates) later, background first.
     void invalidate(Rect area);
+
+    // The panel that owns `window`, or null.
+    static Panel* fromWindow(native::WindowHandle window);
+    static const std::vector<Panel*>& livePanels();
+    // The control that holds the mouse capture, or null.
+    static GraphicControl* captureControl();
 
     // The window procedure's entry point for this panel's messages.
     long long handleMessage(unsigned message, unsigned long long wParam, long long lParam);
 
 private:
-    GraphicControl* controlAt(Point where, bool enabledOnly) const;
-    void mouseMoved(Point where);
-    void pressed(MouseButton button, Point where);
-    void released(MouseButton button, Point where);
+    friend class GraphicControl;
+    void addControl(GraphicControl& control);
+    void removeControl(GraphicControl& control);
+    void captureMouse(GraphicControl& control);
+    void releaseMouse(GraphicControl& control);
+    bool routeMouseMessage(unsigned message, unsigned long long wParam, long long lParam);
     void paint();
 
     UniqueWindow window_;
+    TColor color_;
     UniqueBrush background_;
-    native::FontHandle font_;  // not owned: the form's
-    std::vector<GraphicControl*> controls_;  // not owned; in creation order, last on top
-    GraphicControl* hovered_ = nullptr;
-    GraphicControl* captured_ = nullptr;  // holds the mouse capture after a left press
+    Font font_;
+    std::vector<GraphicControl*> controls_;  // not owned; in the parent's order, last on top
     bool isTrackingLeave_ = false;
 };
 

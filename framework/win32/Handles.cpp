@@ -10,6 +10,7 @@ void Kernel::close(Handle handle) noexcept { CloseHandle(handle); }
 void Window::close(Handle handle) noexcept { DestroyWindow(handle); }
 void MemoryDc::close(Handle handle) noexcept { DeleteDC(handle); }
 void Icon::close(Handle handle) noexcept { DestroyIcon(handle); }
+void Menu::close(Handle handle) noexcept { DestroyMenu(handle); }
 
 template <typename GdiHandle>
 void GdiObject<GdiHandle>::deleteGdiObject(void* handle) noexcept

@@ -45,6 +45,11 @@ struct Icon {  // CreateIcon / LoadImage without LR_SHARED: DestroyIcon
     static Handle empty() noexcept { return nullptr; }
     static void close(Handle) noexcept;
 };
+struct Menu {  // CreatePopupMenu: DestroyMenu
+    using Handle = native::MenuHandle;
+    static Handle empty() noexcept { return nullptr; }
+    static void close(Handle) noexcept;
+};
 }  // namespace handle_traits
 
 using UniqueKey = UniqueHandle<handle_traits::Key>;
@@ -57,6 +62,7 @@ using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<native::BitmapHandle>
 using UniqueBrush = UniqueHandle<handle_traits::GdiObject<native::BrushHandle>>;
 using UniquePen = UniqueHandle<handle_traits::GdiObject<native::PenHandle>>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
+using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 
 static_assert(!std::is_copy_constructible_v<UniqueKey>);
 static_assert(!std::is_copy_constructible_v<UniqueFile>);
@@ -68,5 +74,6 @@ static_assert(!std::is_copy_constructible_v<UniqueBitmap>);
 static_assert(!std::is_copy_constructible_v<UniqueBrush>);
 static_assert(!std::is_copy_constructible_v<UniquePen>);
 static_assert(!std::is_copy_constructible_v<UniqueIcon>);
+static_assert(!std::is_copy_constructible_v<UniqueMenu>);
 
 }  // namespace fw

@@ -13,6 +13,7 @@ struct HICON__;
 struct HKEY__;
 struct HINSTANCE__;
 struct HRSRC__;
+struct HMENU__;
 
 namespace fw::native {
 using WindowHandle = HWND__*;
@@ -23,6 +24,7 @@ using BrushHandle = HBRUSH__*;
 using PenHandle = HPEN__*;
 using IconHandle = HICON__*;
 using KeyHandle = HKEY__*;
+using MenuHandle = HMENU__*;
 using ModuleHandle = HINSTANCE__*;
 using KernelHandle = void*;  // HANDLE
 }  // namespace fw::native

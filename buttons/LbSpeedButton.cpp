@@ -1,0 +1,355 @@
+#include "buttons/LbSpeedButton.h"
+
+#include "buttons/LbButtons.h"
+#include "buttons/LbColorStyle.h"
+#include "framework/core/Accelerator.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/ui/Form.h"
+#include "framework/ui/ImageList.h"
+#include "framework/ui/Panel.h"
+#include "framework/ui/PopupMenu.h"
+
+#include <windows.h>
+
+namespace lb {
+namespace {
+
+bool isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+// Faces of these styles have see-through parts even when the button is not Transparent.
+bool hasSeeThroughParts(TLbSpeedButtonStyle style, bool transparent)
+{
+    return transparent || style == bsModern || style == bsShape || style == bsQuicken;
+}
+
+}  // namespace
+
+TLbSpeedButton::TLbSpeedButton(fw::Component* owner) : fw::GraphicControl(owner)
+{
+    setHeight(23);
+    setWidth(100);
+    setWantsDoubleClicks(true);
+    if (auto* form = dynamic_cast<fw::Form*>(owner))
+        hotTrackFont_.assign(form->font());
+}
+
+TLbSpeedButton::~TLbSpeedButton()
+{
+    // From here on late callbacks (a fade tick) leave the button alone.
+    markDestroying();
+}
+
+void TLbSpeedButton::refresh()
+{
+    if (transparent_)
+        invalidate();
+    else
+        paintNow();
+}
+
+void TLbSpeedButton::setAlignment(TLbAlignment alignment)
+{
+    alignment_ = alignment;
+    refresh();
+}
+
+void TLbSpeedButton::setColorWhenDown(fw::TColor color)
+{
+    colorWhenDown_ = color;
+    refresh();
+}
+
+void TLbSpeedButton::setFlat(bool flat)
+{
+    flat_ = flat;
+    refresh();
+}
+
+void TLbSpeedButton::setGroupIndex(int groupIndex)
+{
+    groupIndex_ = groupIndex;
+    refresh();
+}
+
+void TLbSpeedButton::setLayout(TLbSpeedButtonLayout layout)
+{
+    layout_ = layout;
+    refresh();
+}
+
+void TLbSpeedButton::setLightColor(fw::TColor color)
+{
+    lightColor_ = color;
+    refresh();
+}
+
+void TLbSpeedButton::setShadowColor(fw::TColor color)
+{
+    shadowColor_ = color;
+    refresh();
+}
+
+void TLbSpeedButton::setWordWrap(bool wordWrap)
+{
+    wordWrap_ = wordWrap;
+    refresh();
+}
+
+void TLbSpeedButton::setNumGlyphs(int numGlyphs)
+{
+    numGlyphs_ = numGlyphs;
+    invalidate();
+}
+
+void TLbSpeedButton::setTransparent(bool transparent)
+{
+    transparent_ = transparent;
+    if (transparent_)
+        invalidate();  // the parent's background must be painted again beneath the face
+    else
+        paintNow();
+}
+
+void TLbSpeedButton::setSlowDecease(bool slowDecease)
+{
+    slowDecease_ = slowDecease;
+    invalidate();
+}
+
+void TLbSpeedButton::setDown(bool down)
+{
+    if (down == down_)
+        return;
+    // Whether the button goes down or up, no other button of its group stays down.
+    if (groupIndex_ != 0 && parent()) {
+        fw::Panel& siblings = *parent();
+        for (int index = 0; index < siblings.controlCount(); ++index) {
+            auto* sibling = dynamic_cast<TLbSpeedButton*>(&siblings.control(index));
+            if (sibling && sibling != this && sibling->groupIndex_ == groupIndex_ && sibling->down_) {
+                sibling->down_ = false;  // not through setDown: the group is walked once
+                sibling->refresh();
+            }
+        }
+    }
+    down_ = down;
+    refresh();
+}
+
+void TLbSpeedButton::setStyle(TLbSpeedButtonStyle style)
+{
+    // A gradient cannot be shown with a palette of 256 colours or fewer; the designer keeps the
+    // style as chosen, so the description still says bsModern.
+    if (style == bsModern && !isDesigning() && colorDepth() <= 8)
+        style = bsNormal;
+    style_ = style;
+    invalidate();
+}
+
+void TLbSpeedButton::setColorStyle(TLbColorStyle preset)
+{
+    if (preset == lcsCustom)
+        return;
+    fw::TColor faceColor = color();
+    fw::TColor fontColor = font().color();
+    bool modern = false;
+    bool quicken = false;
+    LbColorStylePreset(preset, faceColor, lightColor_, shadowColor_, colorWhenDown_, hotTrackColor_, fontColor,
+                       flat_, modern, quicken);
+    setColor(faceColor);
+    font().setColor(fontColor);
+    // Stored directly: a preset's face is kept whatever the display.
+    style_ = bsNormal;
+    if (modern)
+        style_ = bsModern;
+    if (quicken)
+        style_ = bsQuicken;
+    paintNow();
+}
+
+void TLbSpeedButton::setGlyph(const fw::Bitmap* glyph)
+{
+    if (!glyph) {
+        glyph_.setSize(glyph_.width(), 0);
+        numGlyphs_ = 0;
+    } else {
+        glyph_.assign(*glyph);
+        numGlyphs_ = glyph_.height() > 0 ? glyph_.width() / glyph_.height() : 0;
+    }
+    invalidate();
+}
+
+void TLbSpeedButton::FadeTick(fw::Component&)
+{
+    if (isDestroying())
+        return;
+    --fadeLevel_;
+    if (fadeLevel_ <= 0)
+        fadeLevel_ = 0;
+    refresh();
+}
+
+void TLbSpeedButton::paint(fw::Canvas& canvas)
+{
+    if ((!isVisible() && !isDesigning()) || isLoading())
+        return;
+    const fw::Rect area = bounds();
+    if (area.width <= 0 || area.height <= 0)
+        return;  // nothing to show, and a bitmap needs a size
+    fw::Bitmap face(area.width, area.height);
+    if (hasSeeThroughParts(style_, transparent_)) {
+        face.setTransparent(true);
+        face.setTransparentColor(LbKeyColor);
+        face.canvas().brush().setColor(LbKeyColor);
+        face.canvas().fillRect({0, 0, area.width, area.height});
+    }
+
+    LbFaceInputs inputs;
+    inputs.width = area.width;
+    inputs.height = area.height;
+    inputs.fadeLevel = fadeLevel_;
+    inputs.numGlyphs = numGlyphs_;
+    inputs.glyph = &glyph_;
+    inputs.down = down_;
+    inputs.pointerInside = mouseInside_;
+    inputs.transparent = transparent_;
+    inputs.enabled = isEnabled();
+    inputs.flat = flat_;
+    inputs.wordWrap = wordWrap_;
+    inputs.hasPopupMenu = popupMenu() != nullptr;
+    inputs.styleCode = style_;
+    inputs.color = color();
+    inputs.colorWhenDown = colorWhenDown_;
+    inputs.hotTrackColor = hotTrackColor_;
+    inputs.lightColor = lightColor_;
+    inputs.shadowColor = shadowColor_;
+    inputs.font = mouseInside_ && useHotTrackFont_ ? &hotTrackFont_ : &font();
+    inputs.layoutCode = layout_;
+    inputs.caption = caption();
+    inputs.alignment = alignment_;
+    LbPaintFace(face.canvas(), inputs);
+
+    canvas.draw(0, 0, face);
+}
+
+void TLbSpeedButton::windowProc(fw::ControlMessage& message)
+{
+    switch (message.message) {
+    case fw::message::mouseEnter:
+        mouseEntered();
+        return;
+    case fw::message::mouseLeave:
+        mouseLeft();
+        return;
+    case fw::message::dialogChar:
+        if (acceleratorPressed(static_cast<unsigned>(message.wParam))) {
+            message.result = 1;
+            return;
+        }
+        break;
+    case fw::message::leftButtonDoubleClick:
+        // The second press of a double-click is a new press: it takes the capture and gives a
+        // second click on its release.
+        perform(fw::message::leftButtonDown, message.wParam, message.lParam);
+        return;
+    default:
+        break;
+    }
+    fw::GraphicControl::windowProc(message);
+}
+
+void TLbSpeedButton::mouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y)
+{
+    fw::GraphicControl::mouseDown(button, shift, x, y);
+    if (button != fw::MouseButton::Left)
+        return;
+    if (groupIndex_ == 0 || !down_)
+        setDown(true);
+    else if (allowAllUp_)
+        setDown(false);
+}
+
+void TLbSpeedButton::mouseUp(fw::MouseButton button, fw::ShiftState shift, int x, int y)
+{
+    fw::GraphicControl::mouseUp(button, shift, x, y);
+    if (groupIndex_ == 0)
+        setDown(false);
+}
+
+void TLbSpeedButton::captureLost()
+{
+    // The press ended without a release (a window took the mouse away): a push button pops up
+    // as it would have on the release; a sticky one keeps its state.
+    fw::GraphicControl::captureLost();
+    if (groupIndex_ == 0)
+        setDown(false);
+}
+
+void TLbSpeedButton::click()
+{
+    if (fw::TPopupMenu* menu = popupMenu()) {
+        const auto alive = lifeline();
+        const fw::Point corner = clientToScreen(fw::Point{0, bounds().height});
+        menu->popup(corner.x, corner.y);
+        if (alive.expired())
+            return;  // a menu item's handler freed the button
+    }
+    fw::GraphicControl::click();
+}
+
+bool TLbSpeedButton::acceleratorPressed(unsigned character)
+{
+    if (!fw::isAcceleratorOf(character, caption(), isLeadByte) || !isEnabled() || !isShowing())
+        return false;
+    const bool wasDown = down_;
+    setDown(true);
+    paintNow();
+    const auto alive = lifeline();
+    click();
+    if (alive.expired())
+        return true;  // the click handler freed the button
+    setDown(wasDown);
+    paintNow();
+    return true;
+}
+
+void TLbSpeedButton::mouseEntered()
+{
+    if (!isEnabled() || !isShowing())
+        return;
+    mouseInside_ = true;
+    fadeLevel_ = 8;
+    refresh();
+    if (OnMouseEnter)
+        OnMouseEnter(*this);
+}
+
+void TLbSpeedButton::mouseLeft()
+{
+    mouseInside_ = false;
+    if (!slowDecease_) {
+        fadeLevel_ = 0;
+        refresh();
+    }
+    if (isEnabled() && isShowing() && OnMouseExit)
+        OnMouseExit(*this);
+}
+
+void TLbSpeedButton::actionChange(fw::TBasicAction& action, bool checkDefaults)
+{
+    fw::GraphicControl::actionChange(action, checkDefaults);
+    auto* custom = dynamic_cast<fw::TCustomAction*>(&action);
+    if (!custom || !glyph_.isEmpty() || !custom->actionList())
+        return;
+    fw::TImageList* images = custom->actionList()->images();
+    if (!images || custom->imageIndex() < 0 || custom->imageIndex() >= images->count())
+        return;
+    glyph_.setSize(images->width(), images->height());
+    glyph_.canvas().brush().setStyle(fw::BrushStyle::Solid);
+    glyph_.canvas().brush().setColor(LbKeyColor);
+    glyph_.canvas().fillRect({0, 0, glyph_.width(), glyph_.height()});
+    images->draw(glyph_.canvas(), 0, 0, custom->imageIndex());
+    setNumGlyphs(1);
+    paintNow();
+}
+
+}  // namespace lb

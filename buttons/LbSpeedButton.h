@@ -1,0 +1,138 @@
+#pragma once
+// TLbSpeedButton: the library's push button, a window-less control that paints its whole face
+// with LbPaintFace into an off-screen bitmap of its size and copies it onto its parent in one go;
+// pixels left in the key colour are not copied, so the parent shows through them.
+//
+// Besides a plain button it has a hot-track look (HotTrackColor, and HotTrackFont when
+// UseHotTrackFont is on), six face styles, colour presets (ColorStyle), a glyph strip in four
+// layouts, a sticky Down state with exclusive groups (GroupIndex, AllowAllUp), an accelerator
+// character taken from its caption, a popup menu dropped below it on a click, an image taken over
+// from a linked action, a Transparent mode and a slow fade of the hot-track colour (SlowDecease).
+//
+// To *refresh* is: invalidate when Transparent, else paint at once without erasing.
+//
+// State table (the face is a function of Enabled, Down, mouse-inside and fade level):
+//   event                               condition                       effect
+//   mouse-enter notification            enabled, visible, parent shown  inside, level 8, refresh, OnMouseEnter
+//   mouse-enter notification            otherwise                       nothing
+//   mouse-leave notification            SlowDecease off                 outside, level 0, refresh; OnMouseExit*
+//   mouse-leave notification            SlowDecease on                  outside, fade worker resumed; OnMouseExit*
+//   left press                          ungrouped, or grouped and up    OnMouseDown; Down (group released)
+//   left press                          grouped and down                OnMouseDown; up only with AllowAllUp
+//   right or middle press               -                               OnMouseDown only
+//   left release inside after a press   -                               click (menu, then action or OnClick),
+//                                                                       OnMouseUp, up if ungrouped
+//   left release outside, other release -                               OnMouseUp, up if ungrouped
+//   second press of a double-click      -                               a left press
+//   accelerator character               enabled, visible, parent shown  Down, paint, click, Down back, paint
+//   fade tick                           not being destroyed             level - 1; at 0 worker suspended; refresh
+//   (* OnMouseExit only when enabled, visible and the parent is shown)
+//
+// Owns its glyph bitmap and hot-track font; assigning either copies the given object's content.
+
+#include "buttons/LbTypes.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Font.h"
+#include "framework/ui/GraphicControl.h"
+
+namespace lb {
+
+class TLbSpeedButton : public fw::GraphicControl {
+public:
+    explicit TLbSpeedButton(fw::Component* owner);
+    ~TLbSpeedButton() override;
+
+    // Published properties, in declaration order (the host's come first: bounds, cursor, hint).
+    TLbAlignment Alignment() const { return alignment_; }
+    void setAlignment(TLbAlignment alignment);
+    bool AllowAllUp() const { return allowAllUp_; }
+    void setAllowAllUp(bool allowAllUp) { allowAllUp_ = allowAllUp; }
+    fw::TColor ColorWhenDown() const { return colorWhenDown_; }
+    void setColorWhenDown(fw::TColor color);
+    // Always reads lcsCustom: assigning a preset copies its values and is not recorded.
+    TLbColorStyle ColorStyle() const { return lcsCustom; }
+    void setColorStyle(TLbColorStyle style);
+    bool Down() const { return down_; }
+    void setDown(bool down);
+    bool Flat() const { return flat_; }
+    void setFlat(bool flat);
+    // The owned glyph strip; changing its content directly changes neither NumGlyphs nor the face
+    // until the next repaint.
+    fw::Bitmap& Glyph() { return glyph_; }
+    const fw::Bitmap& Glyph() const { return glyph_; }
+    void setGlyph(const fw::Bitmap* glyph);  // null empties the glyph
+    int GroupIndex() const { return groupIndex_; }
+    void setGroupIndex(int groupIndex);
+    fw::TColor HotTrackColor() const { return hotTrackColor_; }
+    void setHotTrackColor(fw::TColor color) { hotTrackColor_ = color; }
+    fw::Font& HotTrackFont() { return hotTrackFont_; }
+    void setHotTrackFont(const fw::Font& font) { hotTrackFont_.assign(font); }
+    TLbSpeedButtonLayout Layout() const { return layout_; }
+    void setLayout(TLbSpeedButtonLayout layout);
+    fw::TColor LightColor() const { return lightColor_; }
+    void setLightColor(fw::TColor color);
+    int NumGlyphs() const { return numGlyphs_; }
+    void setNumGlyphs(int numGlyphs);
+    fw::TColor ShadowColor() const { return shadowColor_; }
+    void setShadowColor(fw::TColor color);
+    bool SlowDecease() const { return slowDecease_; }
+    void setSlowDecease(bool slowDecease);
+    TLbSpeedButtonStyle Style() const { return style_; }
+    void setStyle(TLbSpeedButtonStyle style);
+    bool Transparent() const { return transparent_; }
+    void setTransparent(bool transparent);
+    bool UseHotTrackFont() const { return useHotTrackFont_; }
+    void setUseHotTrackFont(bool use) { useHotTrackFont_ = use; }
+    bool WordWrap() const { return wordWrap_; }
+    void setWordWrap(bool wordWrap);
+
+    fw::NotifyEvent OnMouseEnter;
+    fw::NotifyEvent OnMouseExit;
+
+    // The hover state that the face shows, for people looking at a button from outside.
+    bool isMouseInside() const { return mouseInside_; }
+    int fadeLevel() const { return fadeLevel_; }
+
+    // One step of a slow fade, run on the GUI thread on behalf of the fade worker.
+    void FadeTick(fw::Component& sender);
+
+    void paint(fw::Canvas& canvas) override;
+    void captureLost() override;
+
+protected:
+    void windowProc(fw::ControlMessage& message) override;
+    void mouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
+    void mouseUp(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
+    void click() override;
+    void actionChange(fw::TBasicAction& action, bool checkDefaults) override;
+
+private:
+    void refresh();
+    void mouseEntered();
+    void mouseLeft();
+    bool acceleratorPressed(unsigned character);
+
+    TLbAlignment alignment_ = taLeftJustify;
+    bool allowAllUp_ = false;
+    fw::TColor colorWhenDown_ = fw::clNone;
+    bool down_ = false;
+    bool flat_ = false;
+    fw::Bitmap glyph_;
+    int groupIndex_ = 0;
+    fw::TColor hotTrackColor_ = fw::clNone;
+    fw::Font hotTrackFont_;
+    TLbSpeedButtonLayout layout_ = blGlyphLeft;
+    fw::TColor lightColor_ = fw::clWhite;
+    int numGlyphs_ = 0;
+    fw::TColor shadowColor_ = fw::clBlack;
+    bool slowDecease_ = false;
+    TLbSpeedButtonStyle style_ = bsNormal;
+    bool transparent_ = false;
+    bool useHotTrackFont_ = false;
+    bool wordWrap_ = false;
+
+    bool mouseInside_ = false;  // FMouseInside
+    int fadeLevel_ = 0;         // FFadeLevel: eighths of HotTrackColor in the face colour
+};
+
+}  // namespace lb

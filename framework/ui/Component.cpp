@@ -1,0 +1,37 @@
+#include "framework/ui/Component.h"
+
+#include <algorithm>
+
+namespace fw {
+
+Component::Component(Component* owner) : owner_(owner)
+{
+    if (owner_)
+        owner_->components_.push_back(this);
+}
+
+Component::~Component()
+{
+    destroying_ = true;
+    if (owner_) {
+        auto& siblings = owner_->components_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    // What this component owned outlives it only by mistake; it must not point back at us.
+    for (Component* owned : components_)
+        owned->owner_ = nullptr;
+}
+
+void Component::setName(const std::string& name) { name_ = name; }
+
+Component* Component::findComponent(const std::string& name) const
+{
+    if (name.empty())
+        return nullptr;
+    for (Component* component : components_)
+        if (component->name() == name)
+            return component;
+    return nullptr;
+}
+
+}  // namespace fw

@@ -1,0 +1,64 @@
+#pragma once
+// Component: the base of everything a window description names (forms, panels, window-less
+// controls, menus, actions, image lists). It carries a name, an owner and the three state flags
+// that change what setters do:
+//   - designing: shown in a designer; controls paint even while invisible and skip run-time-only
+//     rules (the colour-depth fallback of button styles);
+//   - loading: being read from a stored description; setters store without painting, and
+//     loaded() runs once the whole description has been read;
+//   - destroying: the destructor of the most derived class has begun; late callbacks (a worker's
+//     tick, an action's change) must leave the object alone.
+//
+// The owner does not free what it owns: C++ owners hold their components as members or smart
+// pointers. The owner only knows its components by name (findComponent), and a component tells
+// its owner when it goes away.
+//
+// Events: a notification is a std::function that receives the component that raises it as sender.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+class Component;
+using NotifyEvent = std::function<void(Component& sender)>;
+
+class Component {
+public:
+    explicit Component(Component* owner = nullptr);
+    virtual ~Component();
+    Component(const Component&) = delete;
+    Component& operator=(const Component&) = delete;
+
+    const std::string& name() const { return name_; }
+    virtual void setName(const std::string& name);
+    Component* owner() const { return owner_; }
+
+    bool isDesigning() const { return designing_; }
+    bool isLoading() const { return loading_; }
+    bool isDestroying() const { return destroying_; }
+    void setDesigning(bool designing) { designing_ = designing; }
+
+    // Enters the loading state; loaded() leaves it and lets the component settle.
+    void beginLoading() { loading_ = true; }
+    virtual void loaded() { loading_ = false; }
+
+    // The owned components in creation order; the one named `name`, or null.
+    const std::vector<Component*>& components() const { return components_; }
+    Component* findComponent(const std::string& name) const;
+
+protected:
+    // Called first by the destructor of a class whose tear-down can meet callbacks.
+    void markDestroying() { destroying_ = true; }
+
+private:
+    Component* owner_;
+    std::string name_;
+    std::vector<Component*> components_;  // not owned
+    bool designing_ = false;
+    bool loading_ = false;
+    bool destroying_ = false;
+};
+
+}  // namespace fw

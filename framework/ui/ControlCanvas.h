@@ -1,0 +1,41 @@
+#pragma once
+// ControlCanvas: a canvas on the parent window's surface for painting a window-less control at
+// once, outside WM_PAINT. The origin is the control's top-left corner and drawing is clipped to
+// the control's rectangle (and, as for every window DC, to what of the parent is visible). It
+// holds the window DC for its lifetime and releases it on every path.
+//
+// Errors: a control without a parent window raises fw::Error "Control '<name>' has no parent
+// window".
+
+#include "framework/graphics/Canvas.h"
+#include "framework/win32/NativeTypes.h"
+
+#include <type_traits>
+
+namespace fw {
+
+class GraphicControl;
+
+class ControlCanvas {
+public:
+    explicit ControlCanvas(const GraphicControl& control);
+    ~ControlCanvas();
+    ControlCanvas(const ControlCanvas&) = delete;
+    ControlCanvas& operator=(const ControlCanvas&) = delete;
+
+    Canvas& canvas() { return canvas_; }
+    // GetDeviceCaps(BITSPIXEL) of the surface.
+    int bitsPerPixel() const;
+
+private:
+    native::WindowHandle window_;
+    native::DeviceContextHandle deviceContext_;  // owned: released with ReleaseDC
+    Canvas canvas_;
+};
+
+static_assert(!std::is_copy_constructible_v<ControlCanvas>);
+
+// The window that a control paints on, or a raised "has no parent window" error.
+native::WindowHandle parentWindowOf(const GraphicControl& control);
+
+}  // namespace fw
