@@ -153,6 +153,36 @@ void UpdaterDriver::clickPanelAt(int x, int y)
     clickScreenAt(point.x, point.y);
 }
 
+void UpdaterDriver::movePointerToPanel(int x, int y)
+{
+    POINT point{x, y};
+    ClientToScreen(panel(), &point);
+    SetCursorPos(point.x, point.y);
+    std::this_thread::sleep_for(200ms);  // let the window see the pointer and repaint
+}
+
+void UpdaterDriver::pressLeftButton()
+{
+    sendMouseButton(MOUSEEVENTF_LEFTDOWN);
+    std::this_thread::sleep_for(200ms);
+}
+
+void UpdaterDriver::releaseLeftButton()
+{
+    sendMouseButton(MOUSEEVENTF_LEFTUP);
+    std::this_thread::sleep_for(200ms);
+}
+
+unsigned long UpdaterDriver::panelPixelOnScreen(int x, int y) const
+{
+    POINT point{x, y};
+    ClientToScreen(panel(), &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF value = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return value;
+}
+
 void UpdaterDriver::pressKey(unsigned short virtualKey)
 {
     // Keys go to the window that has the keyboard focus; under X without a window manager that

@@ -41,6 +41,12 @@ public:
 
     // Clicks with the left button at a point of the panel (its client coordinates).
     void clickPanelAt(int x, int y);
+    // The real pointer over a point of the panel, and the left button pressed or released there.
+    void movePointerToPanel(int x, int y);
+    void pressLeftButton();
+    void releaseLeftButton();
+    // A pixel of the screen at a point of the panel, as other programs see it.
+    unsigned long panelPixelOnScreen(int x, int y) const;
     void clickUpdateButton() { clickPanelAt(16 + 201 / 2, 120 + 31 / 2); }
     void clickCloseButton() { clickPanelAt(300 + 108 / 2, 120 + 31 / 2); }
     void pressKey(unsigned short virtualKey);

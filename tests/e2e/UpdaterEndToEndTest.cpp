@@ -345,3 +345,43 @@ TEST_F(UpdaterEndToEnd, EscapeBeforeTheCheckEndsWithoutTouchingTheRegistry)
     // The check, one second after the window appeared, would have created the record's key.
     EXPECT_FALSE(recordExists());
 }
+
+TEST_F(UpdaterEndToEnd, GoldButtonsOnScreenUpHotAndPressed)
+{
+    setRecordValue("CALE", folder_);
+    setRecordValue("VER", "Velmora 2.2");
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    ASSERT_TRUE(updater.waitForReportLines(2));
+    updater.movePointerToPanel(200, 5);  // over the panel, off both buttons
+
+    // The "Inchide" button, 108 x 31 at (300, 120) of the panel, as the screen shows it.
+    constexpr int left = 300, top = 120;
+    auto row = [&](int y) { return updater.panelPixelOnScreen(left + 54, top + y); };
+    constexpr unsigned long panelColor = 0x5BCECB;
+    const std::vector<std::pair<int, unsigned long>> upRows = {
+        {2, 0xF2F2}, {3, 0xE6E6}, {4, 0xDADA}, {5, 0xCECE}, {6, 0xC2C2}, {7, 0xC2C2}, {12, 0xD0D0},
+        {18, 0xE0E0}, {28, 0xFAFA}, {1, 0xC0C0}, {0, 0x8080}, {30, 0x8080}};
+    for (const auto& [y, colour] : upRows)
+        EXPECT_EQ(row(y), colour) << "up, row " << y;
+    for (const auto& [x, y] : {std::pair{0, 0}, {107, 0}, {0, 30}, {107, 30}})
+        EXPECT_EQ(updater.panelPixelOnScreen(left + x, top + y), panelColor) << "see-through corner " << x << "," << y;
+
+    updater.movePointerToPanel(left + 20, top + 15);
+    EXPECT_EQ(row(1), 0xDFDFu) << "hot: the inner outline in the hot-track colour";
+    updater.saveScreenshot("5-close-button-hot");
+
+    updater.pressLeftButton();
+    const std::vector<std::pair<int, unsigned long>> downRows = {{2, 0xF4F4}, {3, 0xEAEA}, {7, 0xC2C2}, {1, 0x8080}};
+    updater.movePointerToPanel(200, 5);  // dragged off: no hot look, still pressed
+    for (const auto& [y, colour] : downRows)
+        EXPECT_EQ(row(y), colour) << "pressed, row " << y;
+    updater.saveScreenshot("6-close-button-pressed");
+    updater.releaseLeftButton();  // released outside: no click, the window stays
+    EXPECT_FALSE(updater.waitForExit(500ms));
+    for (const auto& [y, colour] : upRows)
+        EXPECT_EQ(row(y), colour) << "up again, row " << y;
+
+    updater.clickCloseButton();
+    EXPECT_TRUE(updater.waitForExit());
+}
