@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace lb {
 namespace {
 
@@ -222,7 +224,15 @@ void TLbSpeedButton::paint(fw::Canvas& canvas)
     inputs.hotTrackColor = hotTrackColor_;
     inputs.lightColor = lightColor_;
     inputs.shadowColor = shadowColor_;
-    inputs.font = mouseInside_ && useHotTrackFont_ ? &hotTrackFont_ : &font();
+    const fw::Font& chosenFont = mouseInside_ && useHotTrackFont_ ? hotTrackFont_ : font();
+    // A caption drawn straight onto the key colour must have hard edges: a smoothed edge would be
+    // a mix of text and key colour, which is copied and shows as a pink fringe.
+    std::optional<fw::Font> hardEdged;
+    if (transparent_ || style_ == bsShape) {
+        hardEdged.emplace(chosenFont);
+        hardEdged->setQuality(fw::FontQuality::NonAntialiased);
+    }
+    inputs.font = hardEdged ? &*hardEdged : &chosenFont;
     inputs.layoutCode = layout_;
     inputs.caption = caption();
     inputs.alignment = alignment_;

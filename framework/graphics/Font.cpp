@@ -10,7 +10,7 @@ namespace fw {
 
 Font::Font(const Font& other)
     : name_(other.name_), height_(other.height_), styles_(other.styles_), color_(other.color_),
-      charset_(other.charset_)
+      charset_(other.charset_), quality_(other.quality_)
 {
 }
 
@@ -61,18 +61,28 @@ void Font::setCharset(int charset)
     changed(true);
 }
 
+void Font::setQuality(FontQuality quality)
+{
+    if (quality == quality_)
+        return;
+    quality_ = quality;
+    changed(true);
+}
+
 void Font::assign(const Font& other)
 {
     if (&other == this)
         return;
     const bool shapeChanged = name_ != other.name_ || height_ != other.height_ ||
-                              styles_ != other.styles_ || charset_ != other.charset_;
+                              styles_ != other.styles_ || charset_ != other.charset_ ||
+                              quality_ != other.quality_;
     const bool anyChanged = shapeChanged || color_ != other.color_;
     name_ = other.name_;
     height_ = other.height_;
     styles_ = other.styles_;
     color_ = other.color_;
     charset_ = other.charset_;
+    quality_ = other.quality_;
     if (anyChanged)
         changed(shapeChanged);
 }
@@ -98,7 +108,7 @@ native::FontHandle Font::handle() const
     description.lfCharSet = static_cast<BYTE>(charset_);
     description.lfOutPrecision = OUT_DEFAULT_PRECIS;
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = DEFAULT_QUALITY;
+    description.lfQuality = quality_ == FontQuality::NonAntialiased ? NONANTIALIASED_QUALITY : DEFAULT_QUALITY;
     description.lfPitchAndFamily = DEFAULT_PITCH;
     // LOGFONT holds at most 31 characters and the terminator; a longer name is cut, as GDI would.
     std::strncpy(description.lfFaceName, name_.c_str(), LF_FACESIZE - 1);

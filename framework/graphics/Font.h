@@ -25,6 +25,10 @@ struct FontStyles {
     friend bool operator==(const FontStyles&, const FontStyles&) = default;
 };
 
+// How glyph edges are drawn. Smoothed edges mix the text colour with what lies beneath, which is
+// wrong where that is a see-through key colour: the mix would be copied as a coloured fringe.
+enum class FontQuality { Default, NonAntialiased };
+
 class Font {
 public:
     static constexpr int defaultCharset = 1;  // DEFAULT_CHARSET
@@ -38,6 +42,7 @@ public:
     FontStyles styles() const { return styles_; }
     TColor color() const { return color_; }
     int charset() const { return charset_; }
+    FontQuality quality() const { return quality_; }
 
     void setName(const std::string& name);
     void setHeight(int height);
@@ -45,6 +50,7 @@ public:
     void setBold(bool bold);
     void setColor(TColor color);
     void setCharset(int charset);
+    void setQuality(FontQuality quality);
 
     // Copies every attribute of `other`; reports one change if anything differed.
     void assign(const Font& other);
@@ -62,6 +68,7 @@ private:
     FontStyles styles_;
     TColor color_ = clWindowText;
     int charset_ = defaultCharset;
+    FontQuality quality_ = FontQuality::Default;
     std::function<void()> onChange_;
     mutable UniqueFont font_;
 };

@@ -385,3 +385,56 @@ TEST_F(UpdaterEndToEnd, GoldButtonsOnScreenUpHotAndPressed)
     updater.clickCloseButton();
     EXPECT_TRUE(updater.waitForExit());
 }
+
+// The demo's walk-through (scripts/demo.sh runs it on a virtual display and keeps the
+// screenshots): a demo installation where the installer puts Velmora, the gold buttons up, hot
+// and pressed, an update, and the refusal while Velmora runs. Not part of the test run.
+TEST_F(UpdaterEndToEnd, DISABLED_DemoWalkThrough)
+{
+    const std::string folder = "C:\\Program Files (x86)\\Velmora";
+    CreateDirectoryA("C:\\Program Files (x86)", nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(writeFile(folder + "\\Velmora.exe", oldVelmora_));
+    setRecordValue("CALE", folder);
+    setRecordValue("VER", "Velmora 2.2");
+
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    ASSERT_TRUE(updater.waitForReportLines(2));
+    updater.movePointerToPanel(200, 5);
+    updater.saveScreenshot("1-installation-found");
+    updater.movePointerToPanel(16 + 100, 120 + 15);
+    updater.saveScreenshot("2-update-button-hot");
+    updater.pressLeftButton();
+    updater.saveScreenshot("3-update-button-pressed");
+    updater.releaseLeftButton();
+    DialogContents dialog;
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    updater.saveScreenshot("4-updated");
+    ASSERT_TRUE(updater.clickDialogOk());
+    updater.movePointerToPanel(200, 5);
+    updater.saveScreenshot("5-report-after-update");
+
+    updater.clickCloseButton();
+    ASSERT_TRUE(updater.waitForExit());
+
+    // Velmora running: the updater (started again) asks for it to be closed first.
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION information{};
+    std::string commandLine = "\"" + folder + "\\Velmora.exe\"";
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                               &startup, &information));
+    fw::UniqueKernelHandle thread(information.hThread);
+    velmora_.reset(information.hProcess);
+    WaitForInputIdle(velmora_.get(), 10000);
+    UpdaterDriver again(updaterPath());
+    ASSERT_TRUE(again.waitForWindow());
+    ASSERT_TRUE(again.waitForReportLines(3));
+    again.clickUpdateButton();
+    ASSERT_TRUE(again.waitForDialog(dialog));
+    again.saveScreenshot("6-velmora-running");
+    ASSERT_TRUE(again.clickDialogOk());
+    again.clickCloseButton();
+    EXPECT_TRUE(again.waitForExit());
+}
