@@ -20,9 +20,11 @@ LRESULT CALLBACK centerOnActivate(int code, WPARAM wParam, LPARAM lParam)
         if (GetWindowRect(box, &bounds)) {
             const int width = bounds.right - bounds.left;
             const int height = bounds.bottom - bounds.top;
-            SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                         (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            // Top-most as well: under Wine, when another program's window had been active, our
+            // form could be raised above its own box after the box appeared, so that the box
+            // showed on screen but every click on it went to the (disabled) form.
+            SetWindowPos(box, HWND_TOPMOST, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                         (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
         }
         UnhookWindowsHookEx(hook);
         centeringHook = nullptr;

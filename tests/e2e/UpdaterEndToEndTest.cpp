@@ -438,3 +438,27 @@ TEST_F(UpdaterEndToEnd, DISABLED_DemoWalkThrough)
     again.clickCloseButton();
     EXPECT_TRUE(again.waitForExit());
 }
+
+// Bug: once Velmora had been started (and activated) while the updater ran, the next dialog
+// showed on screen but lay below the updater window in the window order, so clicking its OK
+// button did nothing.
+TEST_F(UpdaterEndToEnd, DialogCanBeAnsweredAfterVelmoraWasStartedMeanwhile)
+{
+    setRecordValue("CALE", folder_);
+    setRecordValue("VER", "Velmora 2.2");
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    ASSERT_TRUE(updater.waitForReportLines(2));
+    DialogContents dialog;
+    updater.clickUpdateButton();
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    ASSERT_TRUE(updater.clickDialogOk());
+
+    startInstalledVelmora();
+    updater.clickUpdateButton();
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    EXPECT_EQ(dialog.text, "Inchideti mai intai Velmora!");
+    EXPECT_TRUE(updater.clickDialogOk());
+    updater.pressKey(VK_ESCAPE);
+    EXPECT_TRUE(updater.waitForExit());
+}
