@@ -37,8 +37,32 @@ TLbSpeedButton::TLbSpeedButton(fw::Component* owner) : fw::GraphicControl(owner)
 
 TLbSpeedButton::~TLbSpeedButton()
 {
-    // From here on late callbacks (a fade tick) leave the button alone.
+    // From here on late ticks leave the button alone, so the worker reaches its end.
     markDestroying();
+    stopFadeThread();
+}
+
+void TLbSpeedButton::stopFadeThread()
+{
+    if (!FFadeThread)
+        return;
+    // Each stage may fail on its own; the button goes on without its worker whatever happens.
+    try {
+        while (FFadeThread->isSuspended())
+            FFadeThread->resume();
+    } catch (...) {
+    }
+    try {
+        FFadeThread->terminate();
+        FFadeThread->waitFor();
+        FFadeThread.reset();
+    } catch (...) {
+    }
+    // A worker that could not be awaited is left to end and free itself.
+    if (FFadeThread) {
+        FFadeThread->setFreeOnTerminate(true);
+        FFadeThread.release();
+    }
 }
 
 void TLbSpeedButton::refresh()
@@ -115,6 +139,16 @@ void TLbSpeedButton::setTransparent(bool transparent)
 void TLbSpeedButton::setSlowDecease(bool slowDecease)
 {
     slowDecease_ = slowDecease;
+    if (slowDecease_ && !FFadeThread) {
+        // Waits, suspended, for the next mouse leave; the button owns and frees it.
+        FFadeThread = std::make_unique<TLbButtonThread>([this](TLbButtonThread& sender) { FadeTick(sender); });
+        FFadeThread->setFreeOnTerminate(false);
+    } else if (!slowDecease_ && FFadeThread) {
+        fadeLevel_ = 0;
+        stoppingThread_ = FFadeThread.get();
+        stopFadeThread();
+        stoppingThread_ = nullptr;
+    }
     invalidate();
 }
 
@@ -180,13 +214,18 @@ void TLbSpeedButton::setGlyph(const fw::Bitmap* glyph)
     invalidate();
 }
 
-void TLbSpeedButton::FadeTick(fw::Component&)
+void TLbSpeedButton::FadeTick(TLbButtonThread& sender)
 {
-    if (isDestroying())
+    // While the button goes away or the setter stops the worker, the ticks that it still hands
+    // over while it is awaited change nothing and paint nothing.
+    if (isDestroying() || &sender == stoppingThread_)
         return;
     --fadeLevel_;
-    if (fadeLevel_ <= 0)
+    if (fadeLevel_ <= 0) {
+        if (FFadeThread && !FFadeThread->isSuspended())
+            FFadeThread->suspend();
         fadeLevel_ = 0;
+    }
     refresh();
 }
 
@@ -336,7 +375,11 @@ void TLbSpeedButton::mouseEntered()
 void TLbSpeedButton::mouseLeft()
 {
     mouseInside_ = false;
-    if (!slowDecease_) {
+    if (slowDecease_) {
+        // The ticks repaint from here on.
+        if (FFadeThread && FFadeThread->isSuspended())
+            FFadeThread->resume();
+    } else {
         fadeLevel_ = 0;
         refresh();
     }

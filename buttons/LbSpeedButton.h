@@ -25,15 +25,18 @@
 //   left release outside, other release -                               OnMouseUp, up if ungrouped
 //   second press of a double-click      -                               a left press
 //   accelerator character               enabled, visible, parent shown  Down, paint, click, Down back, paint
-//   fade tick                           not being destroyed             level - 1; at 0 worker suspended; refresh
+//   fade tick                           not being destroyed or stopped  level - 1; at 0 worker suspended; refresh
 //   (* OnMouseExit only when enabled, visible and the parent is shown)
 //
 // Owns its glyph bitmap and hot-track font; assigning either copies the given object's content.
 
+#include "buttons/LbButtonThread.h"
 #include "buttons/LbTypes.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Font.h"
 #include "framework/ui/GraphicControl.h"
+
+#include <memory>
 
 namespace lb {
 
@@ -94,7 +97,9 @@ public:
     int fadeLevel() const { return fadeLevel_; }
 
     // One step of a slow fade, run on the GUI thread on behalf of the fade worker.
-    void FadeTick(fw::Component& sender);
+    void FadeTick(TLbButtonThread& sender);
+    // The fade worker, present exactly while SlowDecease is on.
+    const TLbButtonThread* fadeThread() const { return FFadeThread.get(); }
 
     void paint(fw::Canvas& canvas) override;
     void captureLost() override;
@@ -111,6 +116,7 @@ private:
     void mouseEntered();
     void mouseLeft();
     bool acceleratorPressed(unsigned character);
+    void stopFadeThread();
 
     TLbAlignment alignment_ = taLeftJustify;
     bool allowAllUp_ = false;
@@ -133,6 +139,9 @@ private:
 
     bool mouseInside_ = false;  // FMouseInside
     int fadeLevel_ = 0;         // FFadeLevel: eighths of HotTrackColor in the face colour
+    std::unique_ptr<TLbButtonThread> FFadeThread;
+    // The worker that the SlowDecease setter is stopping: its late ticks change nothing.
+    const TLbButtonThread* stoppingThread_ = nullptr;
 };
 
 }  // namespace lb

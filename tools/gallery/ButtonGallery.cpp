@@ -1,8 +1,8 @@
 // The button gallery: a window that shows what the speed button can do. Every colour preset and
 // every face style up, hot, down and disabled; a group of sticky buttons; a popup menu; an
 // action's image; a transparent button over a pattern; glyph layouts and alignments; a wrapped
-// caption; accelerator characters (type the underlined letter). The title bar names the last
-// button clicked.
+// caption; accelerator characters (type the underlined letter); hot-track colours that fade out
+// slowly. The title bar names the last button clicked.
 
 #include "buttons/LbSpeedButton.h"
 #include "framework/graphics/Bitmap.h"
@@ -84,11 +84,12 @@ void drawGlyphStrip(fw::Bitmap& strip)
 
 class GalleryForm : public fw::Form {
 public:
-    GalleryForm() : fw::Form(createArgs()), panel_(handle(), fw::Rect{0, 0, 780, 560}, fw::clBtnFace, font(), this)
+    GalleryForm() : fw::Form(createArgs()), panel_(handle(), fw::Rect{0, 0, 780, 590}, fw::clBtnFace, font(), this)
     {
         setName("GalleryForm");
         addPresetGrid();
         addStyleGrid();
+        addFadeRow();
         addSideColumn();
         // The hot column shows the look of a button under the pointer. Buttons take the hot look
         // only once their window is on screen, so they are told just after it has appeared.
@@ -107,7 +108,7 @@ private:
         args.className = "TButtonGallery";
         args.caption = "Button gallery";
         args.clientWidth = 780;
-        args.clientHeight = 560;
+        args.clientHeight = 590;
         return args;
     }
 
@@ -178,6 +179,20 @@ private:
                 button.setColorStyle(lcsChrome);
                 button.setStyle(static_cast<TLbSpeedButtonStyle>(style));
             });
+        }
+    }
+
+    // Hot-track colours that fade out slowly after the pointer leaves, beside quick ones.
+    void addFadeRow()
+    {
+        const int top = 28 + 10 * rowStep + 20 + 6 * rowStep + 4;
+        label("Slow fade", {10, top + 5, 100, 16});
+        const TLbColorStyle presets[] = {lcsUltraFlat2, lcsQuicken, lcsUltraFlat1, lcsUltraFlatXP};
+        for (int index = 0; index < 4; ++index) {
+            TLbSpeedButton& button = add(index % 2 ? "Quick" : "SlowDecease",
+                                         {gridLeft + index * columnStep, top, buttonWidth, buttonHeight});
+            button.setColorStyle(presets[index / 2 * 2]);
+            button.setSlowDecease(index % 2 == 0);
         }
     }
 
