@@ -1,9 +1,11 @@
 // The updater end to end: the real UpVelmora.exe, worked through its window with real pointer
-// and key input, against the real registry record and real files.
+// and key input, against the real registry record and real files. Under Wine only, unless a person
+// opts in (tests/RealMachineGuard.h).
 
 #include "UpdaterDriver.h"
 
 #include "framework/win32/Handles.h"
+#include "tests/RealMachineGuard.h"
 #include "updater/logic/VersionNumber.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +103,8 @@ class UpdaterEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        if (const auto refusal = fw::test::refusalToChange("Velmora's record HKLM\\Software\\Korvand\\9"))
+            GTEST_SKIP() << *refusal;
         deleteRecord();
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
@@ -119,6 +123,8 @@ protected:
 
     void TearDown() override
     {
+        if (IsSkipped())
+            return;  // SetUp refused to touch this machine
         if (velmora_.isValid()) {
             TerminateProcess(velmora_.get(), 0);
             WaitForSingleObject(velmora_.get(), 5000);

@@ -6,6 +6,7 @@
 #include "framework/core/Error.h"
 #include "framework/system/FileReplacement.h"
 #include "framework/system/ResourceStream.h"
+#include "tests/RealMachineGuard.h"
 #include "tests/framework/system/TestScratch.h"
 #include "updater/logic/VersionNumber.h"
 
@@ -253,6 +254,8 @@ TEST(PayloadExtractorTest, AnEmptyFolderMeansTheRootOfTheCurrentDrive)
 {
     // An empty installation folder gives the target "\Velmora.exe". The updater refuses it before
     // extracting; here it must still land, whole and alone, in the current drive's root.
+    if (const auto refusal = fw::test::refusalToChange("C:\\Velmora.exe"))
+        GTEST_SKIP() << *refusal;
     const ScratchFolder folder("C:\\");
     ASSERT_TRUE(folder.isCreated());
     if (fileExists("C:\\Velmora.exe"))
