@@ -1,8 +1,8 @@
 #pragma once
-// Some tests change what a real Velmora installation lives on: the machine-wide record
-// HKLM\Software\Korvand\9, the files it names, the root of drive C:. Under Wine they only touch
-// the test prefix; on a Windows machine they could erase the product's record or replace its
-// executable. So they run under Wine, or where a person has said so in the environment.
+// Tests that change what a Velmora installation lives on (its record HKLM\Software\Korvand\9,
+// files at fixed places) could erase a real installation on Windows. They run under Wine, whose
+// prefix is theirs, or where a person opts in:
+//   if (const auto refusal = fw::test::refusalToChange("...")) GTEST_SKIP() << *refusal;
 // Test-only; includes <windows.h>.
 
 #include <windows.h>
@@ -13,24 +13,16 @@
 
 namespace fw::test {
 
-inline constexpr const char* realMachineOptIn = "VELMORA_TESTS_MAY_CHANGE_MACHINE";
-
-inline bool isRunningUnderWine()
+// Why a test that would change `what` must not run here; nothing when it may.
+inline std::optional<std::string> refusalToChange(const std::string& what)
 {
     // Wine's ntdll exports its version; Windows' has no such function.
     HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
-// Why a test that would change `what` must not run here; nothing when it may. Use as
-//   if (const auto refusal = refusalToChange("...")) GTEST_SKIP() << *refusal;
-inline std::optional<std::string> refusalToChange(const std::string& what)
-{
-    const char* optIn = std::getenv(realMachineOptIn);
-    if (isRunningUnderWine() || (optIn && std::string(optIn) == "1"))
+    const char* optIn = std::getenv("VELMORA_TESTS_MAY_CHANGE_MACHINE");
+    if ((ntdll && GetProcAddress(ntdll, "wine_get_version")) || (optIn && std::string(optIn) == "1"))
         return std::nullopt;
-    return "not running under Wine, and this test would change " + what + " of this machine. Set " +
-           realMachineOptIn + "=1 to run it here anyway.";
+    return "not running under Wine, and this test would change " + what +
+           " of this machine. Set VELMORA_TESTS_MAY_CHANGE_MACHINE=1 to run it here anyway.";
 }
 
 }  // namespace fw::test
