@@ -30,7 +30,9 @@ ExclusiveAccess probeExclusiveAccess(const std::string& path);
 // lives in the scope of one replacement.
 class FileReplacement {
 public:
-    // Creates the temporary file "<target>.<process id>-<n>.tmp", never reusing an existing file.
+    // Removes the temporary files that earlier runs left in the target's folder, then creates a
+    // new one there, "~UV" + four hex digits + ".tmp", never reusing an existing file. No other
+    // file of the folder is touched.
     explicit FileReplacement(std::string targetPath);
     ~FileReplacement();
 

@@ -81,10 +81,20 @@ const std::vector<Form*>& Form::liveForms() { return forms(); }
 
 void Form::show()
 {
-    if (onShow)
-        onShow();
-    ShowWindow(window_.get(), SW_SHOW);
-    UpdateWindow(window_.get());
+    // The window appears also when onShow fails: a main form left hidden behind the error display
+    // would be a process with no window that nobody can close.
+    const auto makeVisible = [this] {
+        ShowWindow(window_.get(), SW_SHOW);
+        UpdateWindow(window_.get());
+    };
+    try {
+        if (onShow)
+            onShow();
+    } catch (...) {
+        makeVisible();
+        throw;
+    }
+    makeVisible();
 }
 
 void Form::setCaption(const std::string& caption) { SetWindowTextA(window_.get(), caption.c_str()); }

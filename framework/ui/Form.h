@@ -40,7 +40,8 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // Raises onShow, then makes the window visible.
+    // Raises onShow, then makes the window visible; visible also when onShow throws, which
+    // show() then passes on.
     void show();
     void setCaption(const std::string& caption);
     std::string caption() const;

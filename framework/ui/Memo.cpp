@@ -9,8 +9,10 @@ namespace fw {
 
 Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font) : color_(color)
 {
-    // Without ES_AUTOHSCROLL a multi-line edit wraps its lines at the right edge.
-    const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_LEFT;
+    // Without ES_AUTOHSCROLL a multi-line edit wraps its lines at the right edge. Without
+    // ES_AUTOVSCROLL it refuses (and undoes) any insertion that needs more lines than it shows;
+    // with it, it scrolls to the caret instead, without scroll bars.
+    const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | ES_LEFT;
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds.left, bounds.top, bounds.width,
                                   bounds.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window)

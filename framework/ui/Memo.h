@@ -1,6 +1,7 @@
 #pragma once
 // Memo: a read-only multi-line text box, a real EDIT control so that screen readers and UI
-// automation can read it. Word wrap on, no scroll bars. Its lines end in CR LF.
+// automation can read it. Word wrap on, no scroll bars; it scrolls itself to keep the newest line
+// in view. Its lines end in CR LF.
 
 #include "framework/core/Color.h"
 #include "framework/ui/ColoredChild.h"

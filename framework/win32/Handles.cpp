@@ -6,6 +6,7 @@ namespace fw::handle_traits {
 
 void Key::close(Handle handle) noexcept { RegCloseKey(handle); }
 void File::close(Handle handle) noexcept { CloseHandle(handle); }
+void FileSearch::close(Handle handle) noexcept { FindClose(handle); }
 void Kernel::close(Handle handle) noexcept { CloseHandle(handle); }
 void Window::close(Handle handle) noexcept { DestroyWindow(handle); }
 void MemoryDc::close(Handle handle) noexcept { DeleteDC(handle); }

@@ -18,6 +18,11 @@ struct File {  // CreateFileA result: CloseHandle; the empty value is INVALID_HA
     static Handle empty() noexcept { return reinterpret_cast<Handle>(static_cast<long long>(-1)); }
     static void close(Handle) noexcept;
 };
+struct FileSearch {  // FindFirstFileA result: FindClose; the empty value is INVALID_HANDLE_VALUE
+    using Handle = native::KernelHandle;
+    static Handle empty() noexcept { return reinterpret_cast<Handle>(static_cast<long long>(-1)); }
+    static void close(Handle) noexcept;
+};
 struct Kernel {  // thread, event, process: CloseHandle; the empty value is null
     using Handle = native::KernelHandle;
     static Handle empty() noexcept { return nullptr; }
@@ -54,6 +59,7 @@ struct Menu {  // CreatePopupMenu: DestroyMenu
 
 using UniqueKey = UniqueHandle<handle_traits::Key>;
 using UniqueFile = UniqueHandle<handle_traits::File>;
+using UniqueFileSearch = UniqueHandle<handle_traits::FileSearch>;
 using UniqueKernelHandle = UniqueHandle<handle_traits::Kernel>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
@@ -66,6 +72,7 @@ using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 
 static_assert(!std::is_copy_constructible_v<UniqueKey>);
 static_assert(!std::is_copy_constructible_v<UniqueFile>);
+static_assert(!std::is_copy_constructible_v<UniqueFileSearch>);
 static_assert(!std::is_copy_constructible_v<UniqueKernelHandle>);
 static_assert(!std::is_copy_constructible_v<UniqueWindow>);
 static_assert(!std::is_copy_constructible_v<UniqueMemoryDc>);

@@ -38,6 +38,8 @@ public:
     // The report box's lines, and a wait until it holds at least `count` lines.
     std::vector<std::string> reportLines() const;
     bool waitForReportLines(std::size_t count, std::chrono::milliseconds timeout = 10s) const;
+    // Whether the report box shows its last line of text (it has scrolled far enough).
+    bool isNewestReportLineVisible() const;
 
     // Clicks with the left button at a point of the panel (its client coordinates).
     void clickPanelAt(int x, int y);
@@ -55,7 +57,7 @@ public:
     // A modal dialog (or message box) of the updater: waits for it and reads it.
     bool waitForDialog(DialogContents& contents, std::chrono::milliseconds timeout = 10s);
     bool isDialogOpen() const;
-    // Clicks the dialog's OK button and waits until the dialog is gone.
+    // Clicks the dialog's OK button and waits until the dialog is destroyed.
     bool clickDialogOk(std::chrono::milliseconds timeout = 10s);
 
     // When VELMORA_SCREENSHOT_DIR names a folder, saves the screen there as <name>.bmp (the demo

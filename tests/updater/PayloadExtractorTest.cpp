@@ -6,6 +6,7 @@
 #include "framework/core/Error.h"
 #include "framework/system/FileReplacement.h"
 #include "framework/system/ResourceStream.h"
+#include "tests/RealMachineGuard.h"
 #include "tests/framework/system/TestScratch.h"
 #include "updater/logic/VersionNumber.h"
 
@@ -161,6 +162,22 @@ TEST(PayloadExtractorTest, WritesThePayloadByteForByteWhetherOrNotVelmoraIsThere
     EXPECT_EQ(folder.fileNames(), onlyTheTarget);
 }
 
+TEST(PayloadExtractorTest, ATargetPathJustUnderTheLimitIsReplaced)
+{
+    // The longest folder Windows lets one create, 247 characters, gives a 259-character target:
+    // one below MAX_PATH with its terminating zero. A temporary name longer than "Velmora.exe"
+    // did not fit there, and the user was asked to close a Velmora that was not running.
+    const ScratchFolder folder(ScratchFolder::temporaryFolder(), MAX_PATH - 13);
+    ASSERT_TRUE(folder.isCreated()) << folder.path() << ": error " << GetLastError();
+    const std::string target = folder.file("Velmora.exe");
+    ASSERT_EQ(target.size(), MAX_PATH - 1u);
+    ASSERT_TRUE(writeWholeFile(target, "installed"));
+
+    EXPECT_TRUE(extractPayload("Velmora", "UpGrade", target));
+    EXPECT_TRUE(hasContent(target, readWholeFile(standinPath())));
+    EXPECT_EQ(folder.fileNames(), onlyTheTarget);
+}
+
 TEST(PayloadExtractorTest, RefusesWhileVelmoraRunsAndLeavesItAsItWas)
 {
     const ScratchFolder folder;
@@ -253,6 +270,8 @@ TEST(PayloadExtractorTest, AnEmptyFolderMeansTheRootOfTheCurrentDrive)
 {
     // An empty installation folder gives the target "\Velmora.exe". The updater refuses it before
     // extracting; here it must still land, whole and alone, in the current drive's root.
+    if (const auto refusal = fw::test::refusalToChange("C:\\Velmora.exe"))
+        GTEST_SKIP() << *refusal;
     const ScratchFolder folder("C:\\");
     ASSERT_TRUE(folder.isCreated());
     if (fileExists("C:\\Velmora.exe"))

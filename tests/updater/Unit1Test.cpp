@@ -6,27 +6,24 @@
 #include "framework/core/Error.h"
 #include "framework/core/FormatSettings.h"
 #include "framework/ui/Application.h"
+#include "tests/framework/system/TestScratch.h"
 #include "updater/InstalledVersionRecord.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <cstdlib>
+
+using namespace std::chrono_literals;
 
 namespace {
 
 const std::string builtInText = velmora::builtInVersion.text('.');
 
+// The record lives under a scratch key, never under the product's.
 class TForm1Test : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        keyPath_ = "Software\\Korvand\\unit1-test-" + std::to_string(GetCurrentProcessId());
-        deleteKey();
-    }
-    void TearDown() override { deleteKey(); }
-
-    void deleteKey() { RegDeleteKeyExA(HKEY_LOCAL_MACHINE, keyPath_.c_str(), KEY_WOW64_32KEY, 0); }
     void setRecord(const std::string& folder, const std::string& version)
     {
         velmora::InstalledVersionRecord record(keyPath_);
@@ -34,12 +31,13 @@ protected:
         record.write("VER", version);
     }
 
-    std::string keyPath_;
+    const fw::test::ScratchKey scratch_;
+    const std::string keyPath_ = scratch_.path();
 };
 
 }  // namespace
 
-TEST_F(TForm1Test, StartsEmptyWithADisabledSearchingButtonAndTitleSetOnShow)
+TEST_F(TForm1Test, StartsEmptyWithADisabledSearchingButton)
 {
     velmora::TForm1 form(keyPath_);
     EXPECT_TRUE(form.Memo1.lines().empty());
@@ -47,17 +45,30 @@ TEST_F(TForm1Test, StartsEmptyWithADisabledSearchingButtonAndTitleSetOnShow)
     EXPECT_FALSE(form.Button2.isEnabled());
     EXPECT_EQ(form.LbSpeedButton1.caption(), "Inchide");
     EXPECT_TRUE(form.LbSpeedButton1.isEnabled());
-    EXPECT_FALSE(form.Timer1.isEnabled());
-    EXPECT_EQ(form.Timer1.interval(), 1000u);
-    EXPECT_TRUE(form.isTopMost());
-    EXPECT_TRUE(form.isKeyPreview());
-
-    form.FormShow();
-    EXPECT_EQ(form.caption(), "Velmora - UpGrade v." + builtInText);
-    EXPECT_TRUE(form.Timer1.isEnabled());
 }
 
-TEST_F(TForm1Test, WindowHasTheFixedClientSizeAndNoMinimiseOrMaximise)
+TEST_F(TForm1Test, ShowingSetsTheTitleAndAboutASecondLaterAMissingRecordIsReportedNotInstalled)
+{
+    velmora::TForm1 form(keyPath_);
+    const auto shown = std::chrono::steady_clock::now();
+    form.FormShow();
+    EXPECT_EQ(form.caption(), "Velmora - UpGrade v." + builtInText);
+
+    auto elapsed = std::chrono::steady_clock::now() - shown;
+    while (form.Memo1.lines().empty() && elapsed < 5s) {
+        fw::Application::instance().processMessages();
+        Sleep(10);
+        elapsed = std::chrono::steady_clock::now() - shown;
+    }
+    EXPECT_GE(elapsed, 900ms);
+    EXPECT_FALSE(form.Timer1.isEnabled());  // once per run
+    // No record at all: not installed.
+    EXPECT_EQ(form.Memo1.lines(), std::vector<std::string>{"Programul Velmora NU este instalat aici!"});
+    EXPECT_EQ(form.Button2.caption(), "Cautare...");
+    EXPECT_FALSE(form.Button2.isEnabled());
+}
+
+TEST_F(TForm1Test, WindowHasTheFixedClientSizeStaysOnTopAndCannotBeMinimisedOrMaximised)
 {
     velmora::TForm1 form(keyPath_);
     RECT client;
@@ -67,7 +78,9 @@ TEST_F(TForm1Test, WindowHasTheFixedClientSizeAndNoMinimiseOrMaximise)
     const LONG_PTR style = GetWindowLongPtrA(form.handle(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_TRUE(GetWindowLongPtrA(form.handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    const LONG_PTR extendedStyle = GetWindowLongPtrA(form.handle(), GWL_EXSTYLE);
+    EXPECT_TRUE(extendedStyle & WS_EX_LAYERED);
+    EXPECT_TRUE(extendedStyle & WS_EX_TOPMOST);
 }
 
 TEST_F(TForm1Test, OlderInstallationIsReportedAndTheUpdateButtonEnabled)
@@ -82,15 +95,6 @@ TEST_F(TForm1Test, OlderInstallationIsReportedAndTheUpdateButtonEnabled)
     EXPECT_EQ(form.Button2.caption(), "Actualizare la versiunea " + builtInText);
     EXPECT_TRUE(form.Button2.isEnabled());
     EXPECT_EQ(form.installationFolder(), "C:\\Program Files\\Velmora");
-}
-
-TEST_F(TForm1Test, MissingRecordCountsAsNotInstalled)
-{
-    velmora::TForm1 form(keyPath_);
-    form.Timer1Timer();
-    EXPECT_EQ(form.Memo1.lines(), std::vector<std::string>{"Programul Velmora NU este instalat aici!"});
-    EXPECT_EQ(form.Button2.caption(), "Cautare...");
-    EXPECT_FALSE(form.Button2.isEnabled());
 }
 
 TEST_F(TForm1Test, MalformedVersionRaisesAfterTheFirstTwoLinesWithTheButtonStillDisabled)
@@ -134,7 +138,8 @@ TEST(FormatSettingsLocale, UserLocaleIsLoadedAndTheWindowFixesThePoint)
         EXPECT_EQ(fw::formatSettings().decimalSeparator, expected[0]);
     }
 
-    velmora::TForm1 form("Software\\Korvand\\unit1-locale-" + std::to_string(GetCurrentProcessId()));
+    const fw::test::ScratchKey scratch;
+    velmora::TForm1 form(scratch.path());
     EXPECT_EQ(fw::formatSettings().decimalSeparator, '.');
     EXPECT_EQ(fw::formatSettings().shortDateFormat, "dd.MM.yyyy");
     form.FormShow();

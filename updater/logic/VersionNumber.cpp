@@ -20,16 +20,6 @@ std::optional<VersionNumber> VersionNumber::parse(std::string_view text)
     if (point != std::string_view::npos && (fraction.empty() || fraction.size() > 4))
         return std::nullopt;
 
-    constexpr std::int64_t maxWhole = (std::numeric_limits<std::int64_t>::max() - (scale - 1)) / scale;
-    std::int64_t wholeValue = 0;
-    for (char c : whole) {
-        if (!isDigit(c))
-            return std::nullopt;
-        if (wholeValue > (maxWhole - (c - '0')) / 10)
-            return std::nullopt;
-        wholeValue = wholeValue * 10 + (c - '0');
-    }
-
     std::int64_t fractionValue = 0;
     std::int64_t place = scale;
     for (char c : fraction) {
@@ -37,6 +27,17 @@ std::optional<VersionNumber> VersionNumber::parse(std::string_view text)
             return std::nullopt;
         place /= 10;
         fractionValue += (c - '0') * place;
+    }
+
+    // The largest whole part depends on the fraction: 922337203685477.5807 is the last version.
+    const std::int64_t maxWhole = (std::numeric_limits<std::int64_t>::max() - fractionValue) / scale;
+    std::int64_t wholeValue = 0;
+    for (char c : whole) {
+        if (!isDigit(c))
+            return std::nullopt;
+        if (wholeValue > (maxWhole - (c - '0')) / 10)
+            return std::nullopt;
+        wholeValue = wholeValue * 10 + (c - '0');
     }
     return VersionNumber(wholeValue * scale + fractionValue);
 }

@@ -98,19 +98,37 @@ TEST(FileReplacementTest, WithoutCommitTheTemporaryFileGoesAndTheTargetStays)
     EXPECT_EQ(folder.fileNames(), std::vector<std::string>{"Velmora.exe"});
 }
 
-TEST(FileReplacementTest, NeverTakesOverAnExistingFileOfTheTemporaryName)
+TEST(FileReplacementTest, RemovesOnlyTheTemporaryFilesThatEarlierRunsLeft)
 {
+    // A crash or a power cut between creating a temporary file and the rename left it for good:
+    // each run used a new name and none looked for the old ones.
     const ScratchFolder folder;
     const std::string target = folder.file("Velmora.exe");
-    const std::string firstName = target + "." + std::to_string(GetCurrentProcessId()) + "-0.tmp";
-    ASSERT_TRUE(writeWholeFile(firstName, "someone else's"));
+    ASSERT_TRUE(writeWholeFile(target, "installed"));
+    const std::vector<std::string> stale{"~UV0000.tmp", "~UV00A1.tmp", "~UVFFFF.tmp"};
+    const std::vector<std::string> others{"~UV00B1.tmp.bak", "~UV0B1.tmp", "~UV000B1.tmp", "~UVb0b1.tmp",
+                                          "~UV0G00.tmp", "x~UV0C00.tmp", "~UX0D00.tmp", "rf1A2B.tmp"};
+    for (const auto& name : stale)
+        ASSERT_TRUE(writeWholeFile(folder.file(name), "stale"));
+    for (const auto& name : others)
+        ASSERT_TRUE(writeWholeFile(folder.file(name), "someone else's"));
+    // Held open by someone: it cannot be removed, and must not stop the update either.
+    ASSERT_TRUE(writeWholeFile(folder.file("~UV0001.tmp"), "held"));
+    fw::UniqueFile holder = openExclusively(folder.file("~UV0001.tmp"));
+    ASSERT_TRUE(holder);
     {
         FileReplacement replacement(target);
-        ASSERT_TRUE(replacement.isOpen());
-        EXPECT_NE(replacement.temporaryPath(), firstName);
+        ASSERT_TRUE(replacement.write(bytesOf("new")));
+        ASSERT_TRUE(replacement.commit());
     }
-    EXPECT_EQ(readWholeFile(firstName), "someone else's");
-    EXPECT_FALSE(fw::test::fileExists(target));
+    EXPECT_EQ(readWholeFile(target), "new");
+    for (const auto& name : stale)
+        EXPECT_FALSE(fw::test::fileExists(folder.file(name))) << name;
+    for (const auto& name : others)
+        EXPECT_EQ(readWholeFile(folder.file(name)), "someone else's") << name;
+    holder.reset();
+    EXPECT_EQ(readWholeFile(folder.file("~UV0001.tmp")), "held");
+    EXPECT_EQ(folder.fileNames().size(), others.size() + 2);
 }
 
 TEST(FileReplacementTest, AMissingFolderFailsWithoutCreatingIt)

@@ -67,14 +67,17 @@ private:
 };
 
 // A fresh folder under `parent` (default: the user's temporary folder); the destructor removes
-// the files in it and the folder.
+// the files in it and the folder. A `pathLength` longer than the folder's path pads its name to
+// give the path that many characters.
 class ScratchFolder {
 public:
-    explicit ScratchFolder(std::string parent = temporaryFolder())
+    explicit ScratchFolder(std::string parent = temporaryFolder(), std::size_t pathLength = 0)
     {
         static int counter = 0;
         path_ = parent + "velmora-test-" + std::to_string(GetCurrentProcessId()) + "-" +
                 std::to_string(counter++);
+        if (path_.size() < pathLength)
+            path_.append(pathLength - path_.size(), 'x');
         isCreated_ = CreateDirectoryA(path_.c_str(), nullptr) != 0;
     }
     ~ScratchFolder()

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
 
 using velmora::VersionNumber;
 
@@ -39,11 +38,12 @@ TEST(VersionNumber, RejectsEverythingElse)
 
 TEST(VersionNumber, RejectsValuesBeyondTheRangeInsteadOfWrapping)
 {
-    constexpr std::int64_t largestWhole = (std::numeric_limits<std::int64_t>::max() - 9999) / 10000;
-    const std::string largest = std::to_string(largestWhole) + ".9999";
-    ASSERT_TRUE(VersionNumber::parse(largest).has_value());
-    EXPECT_EQ(VersionNumber::parse(largest)->text('.'), largest);
-    EXPECT_FALSE(VersionNumber::parse(std::to_string(largestWhole + 1)).has_value());
+    // The largest 64-bit value scaled by 10000 is 922337203685477.5807.
+    EXPECT_EQ(VersionNumber::parse("922337203685477.5807"), VersionNumber::fromScaled(INT64_MAX));
+    EXPECT_EQ(VersionNumber::parse("922337203685477"), VersionNumber::fromScaled(9223372036854770000));
+    EXPECT_EQ(VersionNumber::fromScaled(INT64_MAX).text('.'), "922337203685477.5807");
+    EXPECT_FALSE(VersionNumber::parse("922337203685477.5808").has_value());
+    EXPECT_FALSE(VersionNumber::parse("922337203685478").has_value());
     EXPECT_FALSE(VersionNumber::parse("99999999999999999999999").has_value());
 }
 
