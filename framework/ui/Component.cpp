@@ -13,6 +13,7 @@ Component::Component(Component* owner) : owner_(owner)
 Component::~Component()
 {
     destroying_ = true;
+    freeAdopted();
     if (owner_) {
         auto& siblings = owner_->components_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
@@ -32,6 +33,35 @@ Component* Component::findComponent(const std::string& name) const
         if (component->name() == name)
             return component;
     return nullptr;
+}
+
+}  // namespace fw
+
+namespace fw {
+
+void Component::freeAdopted()
+{
+    while (!adopted_.empty())
+        adopted_.pop_back();
+}
+
+const std::string& Component::handlerName(const std::string& eventName) const
+{
+    static const std::string none;
+    for (const auto& [event, handler] : handlerNames_)
+        if (event == eventName)
+            return handler;
+    return none;
+}
+
+void Component::setHandlerName(const std::string& eventName, const std::string& handlerName)
+{
+    for (auto& [event, handler] : handlerNames_)
+        if (event == eventName) {
+            handler = handlerName;
+            return;
+        }
+    handlerNames_.emplace_back(eventName, handlerName);
 }
 
 }  // namespace fw

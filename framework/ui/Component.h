@@ -16,7 +16,9 @@
 // Events: a notification is a std::function that receives the component that raises it as sender.
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -48,14 +50,31 @@ public:
     const std::vector<Component*>& components() const { return components_; }
     Component* findComponent(const std::string& name) const;
 
+    // Takes over a component made for this one (by a description reader); adopted components
+    // are freed with this one, the last adopted first.
+    void adopt(std::unique_ptr<Component> component) { adopted_.push_back(std::move(component)); }
+
+    // The component this one sits in (a control's parent panel), or null for those that sit in
+    // their owner directly (a timer, a menu).
+    virtual Component* parentComponent() const { return nullptr; }
+
+    // The name of the handler an event property was given by a description, for writing it back.
+    const std::string& handlerName(const std::string& eventName) const;
+    void setHandlerName(const std::string& eventName, const std::string& handlerName);
+
 protected:
     // Called first by the destructor of a class whose tear-down can meet callbacks.
     void markDestroying() { destroying_ = true; }
+    // Frees the adopted components, the last adopted first. A class whose adopted components
+    // need it alive (a form, whose window holds theirs) calls this first in its destructor.
+    void freeAdopted();
 
 private:
     Component* owner_;
     std::string name_;
     std::vector<Component*> components_;  // not owned
+    std::vector<std::unique_ptr<Component>> adopted_;
+    std::vector<std::pair<std::string, std::string>> handlerNames_;  // event name, handler name
     bool designing_ = false;
     bool loading_ = false;
     bool destroying_ = false;
