@@ -202,8 +202,17 @@ void TLbSpeedButton::setColorStyle(TLbColorStyle preset)
     paintNow();
 }
 
+void TLbSpeedButton::setGlyphResource(const std::string& resourceName)
+{
+    fw::Bitmap loaded;
+    loaded.loadFromResource(resourceName);
+    setGlyph(&loaded);
+    glyphResource_ = resourceName;
+}
+
 void TLbSpeedButton::setGlyph(const fw::Bitmap* glyph)
 {
+    glyphResource_.clear();
     if (!glyph) {
         glyph_.setSize(glyph_.width(), 0);
         numGlyphs_ = 0;

@@ -35,6 +35,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Font.h"
 #include "framework/ui/GraphicControl.h"
+#include "framework/ui/Published.h"
 
 #include <memory>
 
@@ -64,6 +65,9 @@ public:
     fw::Bitmap& Glyph() { return glyph_; }
     const fw::Bitmap& Glyph() const { return glyph_; }
     void setGlyph(const fw::Bitmap* glyph);  // null empties the glyph
+    // The glyph from a bitmap resource of the executable, remembered by name for descriptions.
+    void setGlyphResource(const std::string& resourceName);
+    const std::string& glyphResource() const { return glyphResource_; }
     int GroupIndex() const { return groupIndex_; }
     void setGroupIndex(int groupIndex);
     fw::TColor HotTrackColor() const { return hotTrackColor_; }
@@ -96,6 +100,9 @@ public:
     bool isMouseInside() const { return mouseInside_; }
     int fadeLevel() const { return fadeLevel_; }
 
+    // The published properties, for window descriptions.
+    static fw::ClassInfo classInfo();
+
     // One step of a slow fade, run on the GUI thread on behalf of the fade worker.
     void FadeTick(TLbButtonThread& sender);
     // The fade worker, present exactly while SlowDecease is on.
@@ -124,6 +131,7 @@ private:
     bool down_ = false;
     bool flat_ = false;
     fw::Bitmap glyph_;
+    std::string glyphResource_;  // empty unless the glyph came from a resource
     int groupIndex_ = 0;
     fw::TColor hotTrackColor_ = fw::clNone;
     fw::Font hotTrackFont_;

@@ -1,9 +1,11 @@
 #pragma once
-// The updater window, TForm1, and its handlers. The window owns its panel, report box, the two
-// buttons and the start-up timer (members, destroyed before the window).
+// The updater window, TForm1, and its handlers. The window is built from its window description
+// (resources/Form1.layout, carried in the executable): the panel, the report box, the two buttons
+// and the start-up timer are made and owned by the form, and the handlers are connected by name.
 //
-// Start-up: the constructor builds the window and runs FormCreate; Application::run shows it
-// (FormShow, which arms the timer); one second later Timer1Timer runs the installation check once.
+// Start-up: the constructor reads the description, which ends with FormCreate; Application::run
+// shows the window (FormShow, which arms the timer); one second later Timer1Timer runs the
+// installation check once.
 // A click on the enabled update button runs Button2Click; Escape, "Inchide" and the close box end
 // the program.
 
@@ -11,11 +13,12 @@
 #include "framework/ui/Form.h"
 #include "framework/ui/Memo.h"
 #include "framework/ui/Panel.h"
+#include "framework/ui/Published.h"
 #include "framework/ui/Timer.h"
-#include "framework/win32/Handles.h"
 #include "updater/logic/VersionNumber.h"
 
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -25,7 +28,13 @@ inline constexpr VersionNumber builtInVersion = VersionNumber::fromScaled(VELMOR
 class TForm1 : public fw::Form {
 public:
     // Reads and writes the installed version record under `recordKeyPath` (tests use their own).
+    // Builds the window from the description carried in the executable, or from `description`.
+    // Raises fw::Error naming the line and the fault when the description cannot be read.
     explicit TForm1(const std::string& recordKeyPath);
+    TForm1(const std::string& recordKeyPath, std::string_view description);
+
+    // The classes a description of this window may name, TForm1 itself included.
+    static const fw::ClassRegistry& classes();
 
     const std::string& installationFolder() const { return installationFolder_; }
 
@@ -37,21 +46,19 @@ public:
     void Button2Click();
     void Button1Click();
 
+    // Children, named as in the window description; owned by the form.
+    fw::Panel* Panel1 = nullptr;
+    fw::Memo* Memo1 = nullptr;
+    lb::TLbSpeedButton* Button2 = nullptr;         // the update button
+    lb::TLbSpeedButton* LbSpeedButton1 = nullptr;  // the close button
+    fw::Timer* Timer1 = nullptr;
+
 private:
-    static Form::CreateArgs createArgs();
-    void setUpButton(lb::TLbSpeedButton& button, const std::string& name, fw::Rect bounds,
-                     const std::string& caption);
+    template <typename T>
+    T* child(const std::string& name) const;
 
     std::string recordKeyPath_;
     std::string installationFolder_;  // set by the installation check from CALE, read by the update
-
-public:
-    // Children, named as in the window description; constructed after the window exists.
-    fw::Panel Panel1;
-    fw::Memo Memo1;
-    lb::TLbSpeedButton Button2;         // the update button
-    lb::TLbSpeedButton LbSpeedButton1;  // the close button
-    fw::Timer Timer1;
 };
 
 }  // namespace velmora

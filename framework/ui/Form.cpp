@@ -12,8 +12,6 @@
 namespace fw {
 namespace {
 
-constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-
 std::vector<Form*>& forms()
 {
     static std::vector<Form*> list;
@@ -23,53 +21,255 @@ std::vector<Form*>& forms()
 // Looked up at run time, as systems without layered windows lack it.
 using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
-void applyColorKey(HWND window, TColor key)
+SetLayeredWindowAttributesFunction setLayeredFunction()
 {
     HMODULE user32 = GetModuleHandleA("user32.dll");
-    auto setLayered = user32 ? reinterpret_cast<SetLayeredWindowAttributesFunction>(
-                                   reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")))
-                             : nullptr;
-    if (!setLayered)
-        return;
-    SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
-    // The alpha value is stored along with the key, but only the colour key is switched on.
-    setLayered(window, static_cast<COLORREF>(key), 220, LWA_COLORKEY);
+    return user32 ? reinterpret_cast<SetLayeredWindowAttributesFunction>(
+                        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")))
+                  : nullptr;
+}
+
+DWORD frameStyle(TFormBorderStyle border, TBorderIcons icons)
+{
+    DWORD style = WS_CLIPCHILDREN;
+    if (border == bsNone)
+        return style | WS_POPUP;
+    style |= WS_OVERLAPPED | WS_CAPTION;
+    if (border == bsSizeable)
+        style |= WS_THICKFRAME;
+    if (icons.systemMenu) {
+        style |= WS_SYSMENU;
+        if (icons.minimize)
+            style |= WS_MINIMIZEBOX;
+        if (icons.maximize)
+            style |= WS_MAXIMIZEBOX;
+    }
+    return style;
 }
 
 }  // namespace
 
-Form::Form(const CreateArgs& args) : isTopMost_(args.isTopMost), keyPreview_(args.keyPreview)
+Form::Form(const CreateArgs& args)
+    : isTopMost_(args.isTopMost), keyPreview_(args.keyPreview), borderStyle_(args.borderStyle),
+      borderIcons_(args.borderIcons), position_(args.position)
 {
-    // Icons loaded by name from the executable are shared: the system frees them.
-    HICON icon = args.iconResource.empty() ? nullptr : LoadIconA(GetModuleHandleA(nullptr), args.iconResource.c_str());
-    registerWindowClass(args.className, windowProcedureOf<Form>, 0, icon);
-
+    registerWindowClass(args.className, windowProcedureOf<Form>, 0, nullptr);
     font_.setName(args.fontName);
     font_.setHeight(args.fontHeight);
-    background_.reset(CreateSolidBrush(colorToRgb(args.color)));
+    color_ = args.color;
+    background_.reset(CreateSolidBrush(colorToRgb(color_)));
 
-    const DWORD exStyle = args.isTopMost ? WS_EX_TOPMOST : 0;
+    const DWORD style = frameStyle(borderStyle_, borderIcons_);
+    const DWORD exStyle = isTopMost_ ? WS_EX_TOPMOST : 0;
     RECT frame{0, 0, args.clientWidth, args.clientHeight};
-    AdjustWindowRectEx(&frame, formStyle, FALSE, exStyle);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    // Centred on the desktop.
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-
-    HWND window = CreateWindowExA(exStyle, args.className.c_str(), args.caption.c_str(), formStyle, left, top,
-                                  width, height, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    HWND window = CreateWindowExA(exStyle, args.className.c_str(), args.caption.c_str(), style, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), this);
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
     window_.reset(window);
+    placeAsPositioned();
+    // The window keeps the font's handle: the font changes only through setters that re-send it.
+    font_.setOnChange([this] { SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE); });
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
-    if (args.transparentColorKey != clNone)
-        applyColorKey(window, args.transparentColorKey);
+    if (args.transparentColorKey != clNone) {
+        transparentColor_ = true;
+        transparentColorValue_ = args.transparentColorKey;
+        alphaBlendValue_ = 220;
+        applyLayering();
+    }
+    if (!args.iconResource.empty())
+        setIcon(args.iconResource);
     forms().push_back(this);
+}
+
+void Form::applyLayering()
+{
+    const LONG_PTR exStyle = GetWindowLongPtrA(window_.get(), GWL_EXSTYLE);
+    if (!transparentColor_ && !alphaBlend_) {
+        if (exStyle & WS_EX_LAYERED)
+            SetWindowLongPtrA(window_.get(), GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+        return;
+    }
+    const auto setLayered = setLayeredFunction();
+    if (!setLayered)
+        return;  // no layered windows here: the background simply shows
+    SetWindowLongPtrA(window_.get(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    // The alpha value is stored whether or not blending is switched on.
+    const DWORD flags = (transparentColor_ ? LWA_COLORKEY : 0) | (alphaBlend_ ? LWA_ALPHA : 0);
+    setLayered(window_.get(), colorToRgb(transparentColorValue_), static_cast<BYTE>(alphaBlendValue_), flags);
+}
+
+void Form::applyFrame()
+{
+    // A new frame around the same client area.
+    const int width = clientWidth();
+    const int height = clientHeight();
+    const DWORD style = frameStyle(borderStyle_, borderIcons_);
+    const LONG_PTR visible = GetWindowLongPtrA(window_.get(), GWL_STYLE) & WS_VISIBLE;
+    SetWindowLongPtrA(window_.get(), GWL_STYLE, static_cast<LONG_PTR>(style) | visible);
+    SetWindowPos(window_.get(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    setClientWidth(width);
+    setClientHeight(height);
+}
+
+void Form::placeAsPositioned()
+{
+    if (position_ == poDesigned)
+        return;
+    RECT bounds;
+    GetWindowRect(window_.get(), &bounds);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    SetWindowPos(window_.get(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::left() const
+{
+    RECT bounds;
+    GetWindowRect(window_.get(), &bounds);
+    return bounds.left;
+}
+
+int Form::top() const
+{
+    RECT bounds;
+    GetWindowRect(window_.get(), &bounds);
+    return bounds.top;
+}
+
+void Form::setLeft(int left)
+{
+    SetWindowPos(window_.get(), nullptr, left, top(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::setTop(int top)
+{
+    SetWindowPos(window_.get(), nullptr, left(), top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::clientWidth() const
+{
+    RECT client;
+    GetClientRect(window_.get(), &client);
+    return client.right;
+}
+
+int Form::clientHeight() const
+{
+    RECT client;
+    GetClientRect(window_.get(), &client);
+    return client.bottom;
+}
+
+void Form::setClientWidth(int width)
+{
+    RECT window, client;
+    GetWindowRect(window_.get(), &window);
+    GetClientRect(window_.get(), &client);
+    SetWindowPos(window_.get(), nullptr, 0, 0, window.right - window.left - client.right + width,
+                 window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placeAsPositioned();
+}
+
+void Form::setClientHeight(int height)
+{
+    RECT window, client;
+    GetWindowRect(window_.get(), &window);
+    GetClientRect(window_.get(), &client);
+    SetWindowPos(window_.get(), nullptr, 0, 0, window.right - window.left,
+                 window.bottom - window.top - client.bottom + height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placeAsPositioned();
+}
+
+void Form::setBorderStyle(TFormBorderStyle style)
+{
+    borderStyle_ = style;
+    applyFrame();
+}
+
+void Form::setBorderIcons(TBorderIcons icons)
+{
+    borderIcons_ = icons;
+    applyFrame();
+}
+
+void Form::setColor(TColor color)
+{
+    color_ = color;
+    background_.reset(CreateSolidBrush(colorToRgb(color)));
+    InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void Form::setTransparentColor(bool on)
+{
+    transparentColor_ = on;
+    applyLayering();
+}
+
+void Form::setTransparentColorValue(TColor color)
+{
+    transparentColorValue_ = color;
+    applyLayering();
+}
+
+void Form::setAlphaBlend(bool on)
+{
+    alphaBlend_ = on;
+    applyLayering();
+}
+
+void Form::setAlphaBlendValue(int value)
+{
+    if (value < 0 || value > 255)
+        throw Error("An alpha value lies between 0 and 255, not " + std::to_string(value));
+    alphaBlendValue_ = value;
+    applyLayering();
+}
+
+void Form::setFormStyle(TFormStyle style)
+{
+    isTopMost_ = style == fsStayOnTop;
+    SetWindowPos(window_.get(), isTopMost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form::setIcon(const std::string& resourceName)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    UniqueIcon big(static_cast<HICON>(LoadImageA(instance, resourceName.c_str(), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+    UniqueIcon small(static_cast<HICON>(LoadImageA(instance, resourceName.c_str(), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    if (!big || !small)
+        throw ResourceError(formatMessage("Resource %s not found", resourceName));
+    SendMessageA(window_.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageA(window_.get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    // The window now shows the new icons; the old ones may go.
+    iconHandle_ = std::move(big);
+    smallIconHandle_ = std::move(small);
+    icon_ = resourceName;
+}
+
+void Form::setPosition(TPosition position)
+{
+    position_ = position;
+    placeAsPositioned();
+}
+
+void Form::loaded()
+{
+    Component::loaded();
+    if (onCreate)
+        onCreate();
 }
 
 Form::~Form()
 {
+    // Components read from a description hold windows inside ours: they go first.
+    freeAdopted();
     auto& list = forms();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     // Stop routing messages to this object before the window goes away.
@@ -90,6 +290,7 @@ void Form::show()
     try {
         if (onShow)
             onShow();
+        placeAsPositioned();
     } catch (...) {
         makeVisible();
         throw;

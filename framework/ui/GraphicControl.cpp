@@ -87,6 +87,14 @@ void GraphicControl::setName(const std::string& name)
         setCaption(name);
 }
 
+Component* GraphicControl::parentComponent() const { return parent_; }
+
+void GraphicControl::loaded()
+{
+    Component::loaded();
+    invalidate();
+}
+
 void GraphicControl::setCaption(const std::string& caption)
 {
     caption_ = caption;

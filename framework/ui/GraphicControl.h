@@ -56,6 +56,8 @@ struct ShiftState {
 using MouseEvent = std::function<void(Component& sender, MouseButton button, ShiftState shift, int x, int y)>;
 using MouseMoveEvent = std::function<void(Component& sender, ShiftState shift, int x, int y)>;
 
+enum THelpType { htKeyword, htContext };
+
 // Stored only; no layout follows from them.
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 struct TAnchors {
@@ -86,6 +88,8 @@ public:
     Point clientToScreen(Point point) const;
 
     void setName(const std::string& name) override;  // a caption equal to the old name follows it
+    Component* parentComponent() const override;
+    void loaded() override;  // repaints what was read
 
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& caption);
@@ -111,6 +115,12 @@ public:
     void setShowHint(bool showHint) { showHint_ = showHint; parentShowHint_ = false; }
     bool parentShowHint() const { return parentShowHint_; }
     void setParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
+    THelpType helpType() const { return helpType_; }
+    void setHelpType(THelpType type) { helpType_ = type; }
+    const std::string& helpKeyword() const { return helpKeyword_; }
+    void setHelpKeyword(const std::string& keyword) { helpKeyword_ = keyword; }
+    int helpContext() const { return helpContext_; }
+    void setHelpContext(int context) { helpContext_ = context; }
     TAlign align() const { return align_; }
     void setAlign(TAlign align) { align_ = align; }
     TAnchors anchors() const { return anchors_; }
@@ -184,6 +194,9 @@ private:
     std::string hint_;
     bool showHint_ = false;
     bool parentShowHint_ = true;
+    THelpType helpType_ = htContext;
+    std::string helpKeyword_;
+    int helpContext_ = 0;
     TAlign align_ = alNone;
     TAnchors anchors_;
     TPopupMenu* popupMenu_ = nullptr;

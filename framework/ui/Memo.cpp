@@ -7,12 +7,13 @@
 
 namespace fw {
 
-Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font) : color_(color)
+Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font, Component* owner)
+    : Component(owner), bounds_(bounds), color_(color)
 {
     // Without ES_AUTOHSCROLL a multi-line edit wraps its lines at the right edge. Without
     // ES_AUTOVSCROLL it refuses (and undoes) any insertion that needs more lines than it shows;
     // with it, it scrolls to the caret instead, without scroll bars.
-    const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | ES_LEFT;
+    const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_LEFT;
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds.left, bounds.top, bounds.width,
                                   bounds.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window)
@@ -27,6 +28,37 @@ Memo::~Memo()
 {
     if (window_)
         RemovePropA(window_.get(), ColoredChild::propertyName);
+}
+
+void Memo::setBounds(Rect bounds)
+{
+    bounds_ = bounds;
+    MoveWindow(window_.get(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+}
+
+void Memo::setColor(TColor color)
+{
+    color_ = color;
+    background_.reset(CreateSolidBrush(colorToRgb(color)));
+    InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void Memo::setReadOnly(bool readOnly)
+{
+    isReadOnly_ = readOnly;
+    SendMessageA(window_.get(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void Memo::setScrollBars(TScrollStyle scrollBars)
+{
+    scrollBars_ = scrollBars;
+    LONG_PTR style = GetWindowLongPtrA(window_.get(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_HSCROLL | WS_VSCROLL);
+    if (scrollBars == ssHorizontal || scrollBars == ssBoth)
+        style |= WS_HSCROLL;
+    if (scrollBars == ssVertical || scrollBars == ssBoth)
+        style |= WS_VSCROLL;
+    SetWindowLongPtrA(window_.get(), GWL_STYLE, style);
+    SetWindowPos(window_.get(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
 void Memo::addLine(const std::string& line)

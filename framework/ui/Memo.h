@@ -1,10 +1,11 @@
 #pragma once
-// Memo: a read-only multi-line text box, a real EDIT control so that screen readers and UI
-// automation can read it. Word wrap on, no scroll bars; it scrolls itself to keep the newest line
-// in view. Its lines end in CR LF.
+// Memo: a multi-line text box, a real EDIT control so that screen readers and UI automation can
+// read it. It wraps words at its right edge and scrolls itself to keep the newest line in view;
+// scroll bars and the read-only state can be switched. Its lines end in CR LF.
 
 #include "framework/core/Color.h"
 #include "framework/ui/ColoredChild.h"
+#include "framework/ui/Component.h"
 #include "framework/ui/Geometry.h"
 #include "framework/win32/Handles.h"
 
@@ -13,12 +14,31 @@
 
 namespace fw {
 
-class Memo : public ColoredChild {
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+class Memo : public Component, public ColoredChild {
 public:
-    Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font);
-    ~Memo();
+    Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font, Component* owner = nullptr);
+    ~Memo() override;
     Memo(const Memo&) = delete;
     Memo& operator=(const Memo&) = delete;
+
+    Rect bounds() const { return bounds_; }
+    void setBounds(Rect bounds);
+    void setLeft(int left) { setBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
+    void setTop(int top) { setBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
+    void setWidth(int width) { setBounds({bounds_.left, bounds_.top, width, bounds_.height}); }
+    void setHeight(int height) { setBounds({bounds_.left, bounds_.top, bounds_.width, height}); }
+    TColor color() const { return color_; }
+    void setColor(TColor color);
+    bool isReadOnly() const { return isReadOnly_; }
+    void setReadOnly(bool readOnly);
+    TScrollStyle scrollBars() const { return scrollBars_; }
+    void setScrollBars(TScrollStyle scrollBars);
+
+    // The component this box sits in (its panel), for window descriptions.
+    Component* parentComponent() const override { return parentComponent_; }
+    void setParentComponent(Component* parent) { parentComponent_ = parent; }
 
     void addLine(const std::string& line);
     std::string text() const;
@@ -30,7 +50,11 @@ public:
 private:
     UniqueWindow window_;
     UniqueBrush background_;
+    Rect bounds_;
     TColor color_;
+    bool isReadOnly_ = false;
+    TScrollStyle scrollBars_ = ssNone;
+    Component* parentComponent_ = nullptr;
 };
 
 }  // namespace fw

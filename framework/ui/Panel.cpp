@@ -34,7 +34,7 @@ bool isMouseMessage(unsigned message)
 }  // namespace
 
 Panel::Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner)
-    : Component(owner), color_(color), font_(font)
+    : Component(owner), bounds_(bounds), color_(color), font_(font)
 {
     registerWindowClass(panelClassName, windowProcedureOf<Panel>, CS_DBLCLKS, nullptr);
     background_.reset(CreateSolidBrush(colorToRgb(color)));
@@ -77,6 +77,24 @@ void Panel::setColor(TColor color)
     InvalidateRect(window_.get(), nullptr, TRUE);
     for (GraphicControl* control : controls_)
         control->followParentColor();
+}
+
+void Panel::setBounds(Rect bounds)
+{
+    bounds_ = bounds;
+    MoveWindow(window_.get(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+}
+
+void Panel::setCaption(const std::string& caption)
+{
+    caption_ = caption;
+    InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void Panel::setBevelOuter(TBevelCut bevel)
+{
+    bevelOuter_ = bevel;
+    InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 void Panel::setFont(const Font& font)
@@ -159,17 +177,28 @@ void Panel::paint()
     GetClientRect(window_.get(), &client);
     FillRect(dc, &client, background_.get());
 
-    // Raised bevel: light on the top and left edges, shadow on the bottom and right ones.
-    HPEN light = static_cast<HPEN>(GetStockObject(DC_PEN));
-    HGDIOBJ oldPen = SelectObject(dc, light);
-    SetDCPenColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-    MoveToEx(dc, 0, client.bottom - 1, nullptr);
-    LineTo(dc, 0, 0);
-    LineTo(dc, client.right - 1, 0);
-    SetDCPenColor(dc, GetSysColor(COLOR_BTNSHADOW));
-    LineTo(dc, client.right - 1, client.bottom - 1);
-    LineTo(dc, -1, client.bottom - 1);
-    SelectObject(dc, oldPen);
+    // Raised bevel: light on the top and left edges, shadow on the bottom and right ones;
+    // lowered the other way round.
+    if (bevelOuter_ != bvNone) {
+        const bool raised = bevelOuter_ == bvRaised;
+        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
+        SetDCPenColor(dc, GetSysColor(raised ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW));
+        MoveToEx(dc, 0, client.bottom - 1, nullptr);
+        LineTo(dc, 0, 0);
+        LineTo(dc, client.right - 1, 0);
+        SetDCPenColor(dc, GetSysColor(raised ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT));
+        LineTo(dc, client.right - 1, client.bottom - 1);
+        LineTo(dc, -1, client.bottom - 1);
+        SelectObject(dc, oldPen);
+    }
+    if (!caption_.empty()) {
+        HGDIOBJ oldFont = SelectObject(dc, font_.handle());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, colorToRgb(font_.color()));
+        RECT area = client;
+        DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SelectObject(dc, oldFont);
+    }
 
     // A paint handler may add or remove controls; work on a copy and skip the removed ones.
     const std::vector<GraphicControl*> controls = controls_;

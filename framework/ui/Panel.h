@@ -24,11 +24,14 @@
 #include "framework/ui/Geometry.h"
 #include "framework/win32/Handles.h"
 
+#include <string>
 #include <vector>
 
 namespace fw {
 
 class GraphicControl;
+
+enum TBevelCut { bvNone, bvLowered, bvRaised };
 
 class Panel : public Component {
 public:
@@ -36,10 +39,24 @@ public:
     ~Panel() override;
 
     native::WindowHandle handle() const { return window_.get(); }
+    Rect bounds() const { return bounds_; }
+    void setBounds(Rect bounds);
+    void setLeft(int left) { setBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
+    void setTop(int top) { setBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
+    void setWidth(int width) { setBounds({bounds_.left, bounds_.top, width, bounds_.height}); }
+    void setHeight(int height) { setBounds({bounds_.left, bounds_.top, bounds_.width, height}); }
     TColor color() const { return color_; }
     void setColor(TColor color);
     const Font& font() const { return font_; }
     void setFont(const Font& font);
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);  // drawn in the middle, beneath the controls
+    TBevelCut bevelOuter() const { return bevelOuter_; }
+    void setBevelOuter(TBevelCut bevel);
+
+    // The component this panel sits in (its form or panel), for window descriptions.
+    Component* parentComponent() const override { return parentComponent_; }
+    void setParentComponent(Component* parent) { parentComponent_ = parent; }
 
     // The window-less controls in the parent's order: the first one is painted first.
     int controlCount() const { return static_cast<int>(controls_.size()); }
@@ -69,9 +86,13 @@ private:
     void paint();
 
     UniqueWindow window_;
+    Rect bounds_;
     TColor color_;
     UniqueBrush background_;
     Font font_;
+    std::string caption_;
+    TBevelCut bevelOuter_ = bvRaised;
+    Component* parentComponent_ = nullptr;
     std::vector<GraphicControl*> controls_;  // not owned; in the parent's order, last on top
     bool isTrackingLeave_ = false;
 };

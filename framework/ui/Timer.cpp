@@ -26,7 +26,16 @@ void CALLBACK timerProc(HWND, UINT, UINT_PTR id, DWORD)
 
 }  // namespace
 
-Timer::Timer(unsigned intervalMilliseconds) : interval_(intervalMilliseconds) {}
+Timer::Timer(unsigned intervalMilliseconds, Component* owner) : Component(owner), interval_(intervalMilliseconds) {}
+
+void Timer::setInterval(unsigned intervalMilliseconds)
+{
+    interval_ = intervalMilliseconds;
+    if (isEnabled()) {
+        setEnabled(false);
+        setEnabled(true);
+    }
+}
 
 Timer::~Timer() { setEnabled(false); }
 

@@ -40,11 +40,11 @@ protected:
 TEST_F(TForm1Test, StartsEmptyWithADisabledSearchingButton)
 {
     velmora::TForm1 form(keyPath_);
-    EXPECT_TRUE(form.Memo1.lines().empty());
-    EXPECT_EQ(form.Button2.caption(), "Cautare...");
-    EXPECT_FALSE(form.Button2.isEnabled());
-    EXPECT_EQ(form.LbSpeedButton1.caption(), "Inchide");
-    EXPECT_TRUE(form.LbSpeedButton1.isEnabled());
+    EXPECT_TRUE(form.Memo1->lines().empty());
+    EXPECT_EQ(form.Button2->caption(), "Cautare...");
+    EXPECT_FALSE(form.Button2->isEnabled());
+    EXPECT_EQ(form.LbSpeedButton1->caption(), "Inchide");
+    EXPECT_TRUE(form.LbSpeedButton1->isEnabled());
 }
 
 TEST_F(TForm1Test, ShowingSetsTheTitleAndAboutASecondLaterAMissingRecordIsReportedNotInstalled)
@@ -55,17 +55,17 @@ TEST_F(TForm1Test, ShowingSetsTheTitleAndAboutASecondLaterAMissingRecordIsReport
     EXPECT_EQ(form.caption(), "Velmora - UpGrade v." + builtInText);
 
     auto elapsed = std::chrono::steady_clock::now() - shown;
-    while (form.Memo1.lines().empty() && elapsed < 5s) {
+    while (form.Memo1->lines().empty() && elapsed < 5s) {
         fw::Application::instance().processMessages();
         Sleep(10);
         elapsed = std::chrono::steady_clock::now() - shown;
     }
     EXPECT_GE(elapsed, 900ms);
-    EXPECT_FALSE(form.Timer1.isEnabled());  // once per run
+    EXPECT_FALSE(form.Timer1->isEnabled());  // once per run
     // No record at all: not installed.
-    EXPECT_EQ(form.Memo1.lines(), std::vector<std::string>{"Programul Velmora NU este instalat aici!"});
-    EXPECT_EQ(form.Button2.caption(), "Cautare...");
-    EXPECT_FALSE(form.Button2.isEnabled());
+    EXPECT_EQ(form.Memo1->lines(), std::vector<std::string>{"Programul Velmora NU este instalat aici!"});
+    EXPECT_EQ(form.Button2->caption(), "Cautare...");
+    EXPECT_FALSE(form.Button2->isEnabled());
 }
 
 TEST_F(TForm1Test, WindowHasTheFixedClientSizeStaysOnTopAndCannotBeMinimisedOrMaximised)
@@ -89,11 +89,11 @@ TEST_F(TForm1Test, OlderInstallationIsReportedAndTheUpdateButtonEnabled)
     velmora::TForm1 form(keyPath_);
     form.FormShow();
     form.Timer1Timer();
-    EXPECT_FALSE(form.Timer1.isEnabled());
-    EXPECT_EQ(form.Memo1.lines(), (std::vector<std::string>{"Cale Velmora       : C:\\Program Files\\Velmora",
+    EXPECT_FALSE(form.Timer1->isEnabled());
+    EXPECT_EQ(form.Memo1->lines(), (std::vector<std::string>{"Cale Velmora       : C:\\Program Files\\Velmora",
                                                              "Versiune instalata : 2.2"}));
-    EXPECT_EQ(form.Button2.caption(), "Actualizare la versiunea " + builtInText);
-    EXPECT_TRUE(form.Button2.isEnabled());
+    EXPECT_EQ(form.Button2->caption(), "Actualizare la versiunea " + builtInText);
+    EXPECT_TRUE(form.Button2->isEnabled());
     EXPECT_EQ(form.installationFolder(), "C:\\Program Files\\Velmora");
 }
 
@@ -107,9 +107,9 @@ TEST_F(TForm1Test, MalformedVersionRaisesAfterTheFirstTwoLinesWithTheButtonStill
     } catch (const fw::ConvertError& error) {
         EXPECT_STREQ(error.what(), "'12.25x' is not a valid version number");
     }
-    EXPECT_EQ(form.Memo1.lines().size(), 2u);
-    EXPECT_EQ(form.Button2.caption(), "Actualizare la versiunea " + builtInText);
-    EXPECT_FALSE(form.Button2.isEnabled());
+    EXPECT_EQ(form.Memo1->lines().size(), 2u);
+    EXPECT_EQ(form.Button2->caption(), "Actualizare la versiunea " + builtInText);
+    EXPECT_FALSE(form.Button2->isEnabled());
 }
 
 TEST_F(TForm1Test, NonStringVersionValueRaisesBeforeAnyLine)
@@ -125,8 +125,8 @@ TEST_F(TForm1Test, NonStringVersionValueRaisesBeforeAnyLine)
 
     velmora::TForm1 form(keyPath_);
     EXPECT_THROW(form.Timer1Timer(), fw::RegistryError);
-    EXPECT_TRUE(form.Memo1.lines().empty());
-    EXPECT_FALSE(form.Button2.isEnabled());
+    EXPECT_TRUE(form.Memo1->lines().empty());
+    EXPECT_FALSE(form.Button2->isEnabled());
 }
 
 // Started once more by ctest with a Romanian locale, whose decimal separator is a comma.
