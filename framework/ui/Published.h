@@ -241,8 +241,8 @@ PropertyInfo stringProperty(std::string name, Get get, Set set, std::function<bo
 
 // An event: written and read as the name of a handler that the program registered. The
 // component remembers which handler it was given, for writing it back.
-template <typename C, typename Event>
-PropertyInfo eventProperty(std::string name, Event C::*member)
+template <typename C, typename Base, typename Event>
+PropertyInfo eventProperty(std::string name, Event Base::*member)
 {
     return {name, "Event",
             [name](const Component& component) -> std::optional<DescriptionValue> {

@@ -1,5 +1,6 @@
 #include "framework/ui/PublishedClasses.h"
 
+#include "framework/ui/Action.h"
 #include "framework/ui/Memo.h"
 #include "framework/ui/Panel.h"
 #include "framework/ui/PopupMenu.h"
@@ -372,6 +373,25 @@ void registerFrameworkClasses(ClassRegistry& classes)
     });
     classes.add(std::move(memo));
 
+    // A popup menu's items are the program's to add; a description only names the menu.
+    classes.add(ClassInfo{"TPopupMenu", typeid(TPopupMenu),
+                          [](Component& owner, Component&) -> std::unique_ptr<Component> {
+                              return std::make_unique<TPopupMenu>(&owner);
+                          },
+                          {}});
+    using A = TCustomAction;
+    classes.add(ClassInfo{"TAction", typeid(TCustomAction),
+                          [](Component& owner, Component&) -> std::unique_ptr<Component> {
+                              return std::make_unique<TCustomAction>(&owner);
+                          },
+                          {
+                              stringProperty<A>("Caption", &A::caption, &A::setCaption),
+                              booleanProperty<A>("Enabled", true, &A::isEnabled, &A::setEnabled),
+                              stringProperty<A>("Hint", &A::hint, &A::setHint),
+                              integerProperty<A>("ImageIndex", -1, &A::imageIndex, &A::setImageIndex),
+                              booleanProperty<A>("Visible", true, &A::isVisible, &A::setVisible),
+                              eventProperty<A>("OnExecute", &A::onExecute),
+                          }});
     classes.add(ClassInfo{"TTimer", typeid(Timer),
                           [](Component& owner, Component&) -> std::unique_ptr<Component> {
                               auto made = std::make_unique<Timer>(1000, &owner);

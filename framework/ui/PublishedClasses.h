@@ -36,7 +36,7 @@ std::vector<PropertyInfo> graphicControlProperties(const std::vector<std::string
 // OnShow.
 std::vector<PropertyInfo> formProperties();
 
-// TPanel, TMemo and TTimer.
+// TPanel, TMemo, TTimer, TPopupMenu (its items are the program's) and TAction.
 void registerFrameworkClasses(ClassRegistry& classes);
 
 }  // namespace fw
