@@ -144,6 +144,23 @@ TColor Bitmap::pixel(int x, int y) const
     return fromBgra(pixels_[static_cast<std::size_t>(y) * width_ + x]);
 }
 
+void Bitmap::overlayOpaquePixels(const Bitmap& source, TColor seeThrough)
+{
+    GdiFlush();  // both DIBs must hold what GDI drew into them
+    const int width = std::min(width_, source.width_);
+    const int height = std::min(height_, source.height_);
+    // DIB pixels are 0x00RRGGBB; a TColor is 0x00BBGGRR.
+    const std::uint32_t key = (static_cast<std::uint32_t>(redOf(seeThrough)) << 16) |
+                              (static_cast<std::uint32_t>(greenOf(seeThrough)) << 8) | blueOf(seeThrough);
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* from = source.pixels_ + static_cast<std::size_t>(y) * source.width_;
+        std::uint32_t* to = pixels_ + static_cast<std::size_t>(y) * width_;
+        for (int x = 0; x < width; ++x)
+            if ((from[x] & 0x00FFFFFFu) != key)
+                to[x] = from[x];
+    }
+}
+
 void Bitmap::loadFromResource(std::string_view name)
 {
     const std::string resourceName(name);

@@ -63,6 +63,10 @@ public:
     // stay. Raises fw::ResourceError "Resource <name> not found" when there is no such resource.
     void loadFromResource(std::string_view name);
 
+    // Copies every pixel of `source` (same size, from the top-left) that is not `seeThrough` (an
+    // RGB colour) over this bitmap's pixels.
+    void overlayOpaquePixels(const Bitmap& source, TColor seeThrough);
+
     // Writes a 24-bit BMP file (for people to look at; tests read pixels directly).
     void saveToFile(const std::string& path) const;
 
