@@ -6,6 +6,8 @@
 // file beside it, which replaces it in one rename only once it is completely on disk. Whatever
 // fails, the installed file keeps every byte it had and no temporary file is left behind.
 
+#include <cstddef>
+#include <span>
 #include <string>
 
 namespace velmora {
@@ -21,5 +23,8 @@ inline constexpr const char* payloadResourceName = "UpGrade";
 // written.
 bool extractPayload(const std::string& resourceType, const std::string& resourceName,
                     const std::string& targetPath);
+
+// The same for payload bytes that are already mapped (the resource's, or a benchmark's file).
+bool writePayload(std::span<const std::byte> payload, const std::string& targetPath);
 
 }  // namespace velmora

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -207,11 +206,19 @@ void Bitmap::saveToFile(const std::string& path) const
             row[x * 3 + 2] = static_cast<unsigned char>((value >> 16) & 0xFF);
         }
     }
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(reinterpret_cast<const char*>(rows.data()), static_cast<std::streamsize>(rows.size()));
-    if (!out)
+    // WriteFile rather than a file stream: streams would bring their locale machinery, some
+    // 700 KB, into every program that links the bitmap.
+    UniqueFile out(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    bool isWritten = out.isValid();
+    const auto writeAll = [&](const void* bytes, std::size_t size) {
+        DWORD written = 0;
+        isWritten = isWritten && WriteFile(out.get(), bytes, static_cast<DWORD>(size), &written, nullptr) &&
+                    written == size;
+    };
+    writeAll(&file, sizeof file);
+    writeAll(&info, sizeof info);
+    writeAll(rows.data(), rows.size());
+    if (!isWritten)
         throw Error("Cannot write " + path);
 }
 

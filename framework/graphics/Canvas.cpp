@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
@@ -16,7 +18,32 @@ COLORREF gdiColor(TColor color) { return colorToRgb(color) & 0x00FFFFFFu; }
 const char* characters(std::string_view text) { return text.empty() ? "" : text.data(); }
 }  // namespace
 
-Canvas::Canvas(native::DeviceContextHandle deviceContext) : deviceContext_(deviceContext) {}
+Canvas::Canvas(native::DeviceContextHandle deviceContext) : deviceContext_(deviceContext)
+{
+    font_.setOnChange([this] { releaseFont(); });
+}
+
+Canvas::~Canvas() { releaseFont(); }
+
+void Canvas::selectFont()
+{
+    void* wanted = font_.handle();
+    if (wanted == selectedFont_)
+        return;
+    void* previous = SelectObject(deviceContext_, static_cast<HGDIOBJ>(wanted));
+    if (!selectedFont_)
+        originalFont_ = previous;
+    selectedFont_ = wanted;
+}
+
+void Canvas::releaseFont()
+{
+    if (!selectedFont_)
+        return;
+    SelectObject(deviceContext_, static_cast<HGDIOBJ>(originalFont_));
+    selectedFont_ = nullptr;
+    originalFont_ = nullptr;
+}
 
 void Canvas::moveTo(int x, int y) { MoveToEx(deviceContext_, x, y, nullptr); }
 
@@ -60,7 +87,11 @@ void Canvas::fillRect(const RectEdges& area)
     if (area.right <= area.left || area.bottom <= area.top)
         return;
     const RECT rect{area.left, area.top, area.right, area.bottom};
-    FillRect(deviceContext_, &rect, static_cast<HBRUSH>(brush_.gdiObject()));
+    if (brush_.style() == BrushStyle::Clear)
+        return;
+    // The DC's own brush: no GDI brush is made and freed for every colour of a gradient.
+    SetDCBrushColor(deviceContext_, gdiColor(brush_.color()));
+    FillRect(deviceContext_, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 void Canvas::draw(int x, int y, const Bitmap& bitmap)
@@ -75,16 +106,20 @@ void Canvas::draw(int x, int y, const Bitmap& bitmap)
     }
     // What lies beneath is read into a scratch bitmap, the opaque pixels are laid over it there,
     // and the result goes back in one copy: the target never shows a half-drawn state, and this
-    // is several times faster than TransparentBlt (which would also need msimg32.dll).
-    Bitmap composed(width, height);
-    BitBlt(composed.canvasHandle(), 0, 0, width, height, deviceContext_, x, y, SRCCOPY);
-    composed.overlayOpaquePixels(bitmap, colorToRgb(bitmap.transparentColor()));
-    BitBlt(deviceContext_, x, y, width, height, composed.canvasHandle(), 0, 0, SRCCOPY);
+    // is several times faster than TransparentBlt (which would also need msimg32.dll). The
+    // scratch bitmap is kept for the thread's next copy: making a DIB and its DC costs more than
+    // the whole copy.
+    thread_local Bitmap scratch;
+    if (scratch.width() < width || scratch.height() < height)
+        scratch.setSize(std::max(scratch.width(), width), std::max(scratch.height(), height));
+    BitBlt(scratch.canvasHandle(), 0, 0, width, height, deviceContext_, x, y, SRCCOPY);
+    scratch.overlayOpaquePixels(bitmap, colorToRgb(bitmap.transparentColor()));
+    BitBlt(deviceContext_, x, y, width, height, scratch.canvasHandle(), 0, 0, SRCCOPY);
 }
 
 int Canvas::drawText(std::string_view text, RectEdges& area, unsigned format)
 {
-    SelectionGuard font(deviceContext_, font_.handle());
+    selectFont();
     SetTextColor(deviceContext_, gdiColor(font_.color()));
     if (brush_.style() == BrushStyle::Clear) {
         SetBkMode(deviceContext_, TRANSPARENT);
@@ -101,7 +136,7 @@ int Canvas::drawText(std::string_view text, RectEdges& area, unsigned format)
 
 int Canvas::textWidth(std::string_view text)
 {
-    SelectionGuard font(deviceContext_, font_.handle());
+    selectFont();
     SIZE size{};
     GetTextExtentPoint32A(deviceContext_, characters(text), static_cast<int>(text.size()), &size);
     return size.cx;

@@ -89,8 +89,11 @@ void Font::assign(const Font& other)
 
 void Font::changed(bool shapeChanged)
 {
+    // The old GDI font lives until the listeners have run, so that a DC or window that holds it
+    // can take the new one (or let go) before it is deleted.
+    UniqueFont old;
     if (shapeChanged)
-        font_.reset();
+        old = std::move(font_);
     if (onChange_)
         onChange_();
 }

@@ -3,7 +3,8 @@
 // GDI font made from it. The GDI font is owned, made on first use and dropped whenever an
 // attribute that shapes the glyphs changes; the colour is not part of it (a Canvas applies it
 // when drawing). Every effective change is reported through the change handler, so an owner can
-// repaint; assign() copies all attributes but keeps this font's own handler.
+// repaint; assign() copies all attributes but keeps this font's own handler. The handler runs
+// while the old GDI font still exists, so that whoever holds it can let go first.
 //
 // Height follows LOGFONT: a negative value is the character height in pixels, a positive one the
 // cell height.

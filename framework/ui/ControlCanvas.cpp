@@ -31,11 +31,16 @@ native::WindowHandle parentWindowOf(const GraphicControl& control)
 }
 
 ControlCanvas::ControlCanvas(const GraphicControl& control)
-    : window_(parentWindowOf(control)), deviceContext_(windowDcFor(window_, control)), canvas_(deviceContext_)
+    : window_(parentWindowOf(control)), deviceContext_(windowDcFor(window_, control))
 {
+    canvas_.emplace(deviceContext_);
 }
 
-ControlCanvas::~ControlCanvas() { ReleaseDC(window_, deviceContext_); }
+ControlCanvas::~ControlCanvas()
+{
+    canvas_.reset();
+    ReleaseDC(window_, deviceContext_);
+}
 
 int ControlCanvas::bitsPerPixel() const { return GetDeviceCaps(deviceContext_, BITSPIXEL); }
 

@@ -10,6 +10,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/win32/NativeTypes.h"
 
+#include <optional>
 #include <type_traits>
 
 namespace fw {
@@ -23,14 +24,14 @@ public:
     ControlCanvas(const ControlCanvas&) = delete;
     ControlCanvas& operator=(const ControlCanvas&) = delete;
 
-    Canvas& canvas() { return canvas_; }
+    Canvas& canvas() { return *canvas_; }
     // GetDeviceCaps(BITSPIXEL) of the surface.
     int bitsPerPixel() const;
 
 private:
     native::WindowHandle window_;
     native::DeviceContextHandle deviceContext_;  // owned: released with ReleaseDC
-    Canvas canvas_;
+    std::optional<Canvas> canvas_;               // let go of before the DC is released
 };
 
 static_assert(!std::is_copy_constructible_v<ControlCanvas>);

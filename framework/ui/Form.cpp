@@ -69,7 +69,13 @@ Form::Form(const CreateArgs& args)
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
     window_.reset(window);
+    clientWidth_ = args.clientWidth;
+    clientHeight_ = args.clientHeight;
     placeAsPositioned();
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    left_ = bounds.left;
+    top_ = bounds.top;
     // The window keeps the font's handle: the font changes only through setters that re-send it.
     font_.setOnChange([this] { SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE); });
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
@@ -86,6 +92,8 @@ Form::Form(const CreateArgs& args)
 
 void Form::applyLayering()
 {
+    if (isLoading())
+        return;  // loaded() applies it
     const LONG_PTR exStyle = GetWindowLongPtrA(window_.get(), GWL_EXSTYLE);
     if (!transparentColor_ && !alphaBlend_) {
         if (exStyle & WS_EX_LAYERED)
@@ -101,22 +109,34 @@ void Form::applyLayering()
     setLayered(window_.get(), colorToRgb(transparentColorValue_), static_cast<BYTE>(alphaBlendValue_), flags);
 }
 
-void Form::applyFrame()
+// Style, size, place and top-most rank in one SetWindowPos: under Wine every move of a top-level
+// window is a round trip to the X server, and a form read from a description would otherwise
+// make a dozen of them.
+void Form::applyPlacement()
 {
-    // A new frame around the same client area.
-    const int width = clientWidth();
-    const int height = clientHeight();
+    if (isLoading())
+        return;  // loaded() applies everything at once
     const DWORD style = frameStyle(borderStyle_, borderIcons_);
     const LONG_PTR visible = GetWindowLongPtrA(window_.get(), GWL_STYLE) & WS_VISIBLE;
     SetWindowLongPtrA(window_.get(), GWL_STYLE, static_cast<LONG_PTR>(style) | visible);
-    SetWindowPos(window_.get(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    setClientWidth(width);
-    setClientHeight(height);
+    const DWORD exStyle = isTopMost_ ? WS_EX_TOPMOST : 0;
+    RECT frame{0, 0, clientWidth_, clientHeight_};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    int left = left_;
+    int top = top_;
+    if (position_ != poDesigned) {
+        left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+        top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    }
+    SetWindowPos(window_.get(), isTopMost_ ? HWND_TOPMOST : HWND_NOTOPMOST, left, top, width, height,
+                 SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void Form::placeAsPositioned()
 {
-    if (position_ == poDesigned)
+    if (position_ == poDesigned || isLoading())
         return;
     RECT bounds;
     GetWindowRect(window_.get(), &bounds);
@@ -130,70 +150,75 @@ int Form::left() const
 {
     RECT bounds;
     GetWindowRect(window_.get(), &bounds);
-    return bounds.left;
+    return isLoading() ? left_ : bounds.left;
 }
 
 int Form::top() const
 {
     RECT bounds;
     GetWindowRect(window_.get(), &bounds);
-    return bounds.top;
+    return isLoading() ? top_ : bounds.top;
 }
 
 void Form::setLeft(int left)
 {
-    SetWindowPos(window_.get(), nullptr, left, top(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    left_ = left;
+    applyPlacement();
 }
 
 void Form::setTop(int top)
 {
-    SetWindowPos(window_.get(), nullptr, left(), top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    top_ = top;
+    applyPlacement();
 }
 
 int Form::clientWidth() const
 {
     RECT client;
     GetClientRect(window_.get(), &client);
-    return client.right;
+    return isLoading() ? clientWidth_ : client.right;
 }
 
 int Form::clientHeight() const
 {
     RECT client;
     GetClientRect(window_.get(), &client);
-    return client.bottom;
+    return isLoading() ? clientHeight_ : client.bottom;
 }
 
 void Form::setClientWidth(int width)
 {
-    RECT window, client;
-    GetWindowRect(window_.get(), &window);
-    GetClientRect(window_.get(), &client);
-    SetWindowPos(window_.get(), nullptr, 0, 0, window.right - window.left - client.right + width,
-                 window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    placeAsPositioned();
+    clientHeight_ = clientHeight();
+    clientWidth_ = width;
+    applyPlacement();
 }
 
 void Form::setClientHeight(int height)
 {
-    RECT window, client;
-    GetWindowRect(window_.get(), &window);
-    GetClientRect(window_.get(), &client);
-    SetWindowPos(window_.get(), nullptr, 0, 0, window.right - window.left,
-                 window.bottom - window.top - client.bottom + height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    placeAsPositioned();
+    clientWidth_ = clientWidth();
+    clientHeight_ = height;
+    applyPlacement();
 }
 
 void Form::setBorderStyle(TFormBorderStyle style)
 {
+    syncClientSize();
     borderStyle_ = style;
-    applyFrame();
+    applyPlacement();
 }
 
 void Form::setBorderIcons(TBorderIcons icons)
 {
+    syncClientSize();
     borderIcons_ = icons;
-    applyFrame();
+    applyPlacement();
+}
+
+void Form::syncClientSize()
+{
+    // The user may have resized a sizeable form; the client area it has now is the one to keep.
+    clientWidth_ = clientWidth();
+    clientHeight_ = clientHeight();
 }
 
 void Form::setColor(TColor color)
@@ -232,8 +257,9 @@ void Form::setAlphaBlendValue(int value)
 void Form::setFormStyle(TFormStyle style)
 {
     isTopMost_ = style == fsStayOnTop;
-    SetWindowPos(window_.get(), isTopMost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!isLoading())
+        SetWindowPos(window_.get(), isTopMost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Form::setIcon(const std::string& resourceName)
@@ -262,6 +288,8 @@ void Form::setPosition(TPosition position)
 void Form::loaded()
 {
     Component::loaded();
+    applyPlacement();
+    applyLayering();
     if (onCreate)
         onCreate();
 }

@@ -122,8 +122,9 @@ public:
 
 private:
     void applyLayering();
-    void applyFrame();
+    void applyPlacement();
     void placeAsPositioned();
+    void syncClientSize();
 
     UniqueIcon iconHandle_;       // declared before the window, so that they outlive it
     UniqueIcon smallIconHandle_;
@@ -136,6 +137,10 @@ private:
     TFormBorderStyle borderStyle_ = bsSingle;
     TBorderIcons borderIcons_;
     TPosition position_ = poDesktopCenter;
+    int left_ = 0;  // wanted place and client size; the window follows outside loading
+    int top_ = 0;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
     bool transparentColor_ = false;
     TColor transparentColorValue_ = clBlack;
     bool alphaBlend_ = false;
