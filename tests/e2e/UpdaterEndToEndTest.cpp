@@ -4,11 +4,13 @@
 #include "UpdaterDriver.h"
 
 #include "framework/win32/Handles.h"
+#include "tests/AccessibleClient.h"
 #include "updater/logic/VersionNumber.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -461,4 +463,130 @@ TEST_F(UpdaterEndToEnd, DialogCanBeAnsweredAfterVelmoraWasStartedMeanwhile)
     EXPECT_TRUE(updater.clickDialogOk());
     updater.pressKey(VK_ESCAPE);
     EXPECT_TRUE(updater.waitForExit());
+}
+
+// Assistive technology in a process of its own, as a screen reader is: the buttons read and
+// pressed through the panel's accessible object, the check heard through WinEvents.
+
+namespace {
+
+HWND panelOf(const UpdaterDriver& updater) { return FindWindowExA(updater.window(), nullptr, "TPanel", nullptr); }
+
+// A child of the panel as "name (role, state)", or "window <class>" for a child window: Wine's
+// system object for a window answers E_NOTIMPL for name, role and state.
+std::string describeChild(const accessible_client::Element& child)
+{
+    HWND window = nullptr;
+    if (child.childId == CHILDID_SELF && SUCCEEDED(WindowFromAccessibleObject(child.object.get(), &window)) &&
+        window && GetParent(window) && GetParent(GetParent(window))) {
+        char name[32] = {};
+        GetClassNameA(window, name, sizeof name);
+        return std::string("window ") + name;
+    }
+    return accessible_client::name(child) + " (" + std::to_string(accessible_client::role(child)) + ", " +
+           std::to_string(accessible_client::state(child)) + ")";
+}
+
+std::vector<std::string> describeChildren(IAccessible* panel)
+{
+    std::vector<std::string> described;
+    for (const auto& child : accessible_client::children(panel))
+        described.push_back(describeChild(child));
+    return described;
+}
+
+std::string pushButton(const std::string& name, long state)
+{
+    return name + " (" + std::to_string(ROLE_SYSTEM_PUSHBUTTON) + ", " + std::to_string(state) + ")";
+}
+
+}  // namespace
+
+TEST_F(UpdaterEndToEnd, ScreenReaderHearsTheCheckReadsTheButtonsAndPressesUpdate)
+{
+    using namespace accessible_client;
+    setRecordValue("CALE", folder_);
+    setRecordValue("VER", "Velmora 2.2");
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    DWORD processId = 0;
+    GetWindowThreadProcessId(updater.window(), &processId);
+    ComApartment apartment;
+    WinEventRecorder recorder(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, processId);
+    ASSERT_TRUE(recorder.isHooked());
+    HWND panel = panelOf(updater);
+    fw::ComPtr<IAccessible> panelObject = objectFromWindow(panel);
+    ASSERT_TRUE(panelObject) << "the updater's panel has no accessible object";
+
+    // The check renames and enables the update button, the panel's first child.
+    using Event = WinEventRecorder::Event;
+    auto heard = [&](DWORD event) {
+        return std::find(recorder.events.begin(), recorder.events.end(), Event{event, panel, OBJID_CLIENT, 1}) !=
+               recorder.events.end();
+    };
+    EXPECT_TRUE(recorder.pumpUntil([&] { return heard(EVENT_OBJECT_NAMECHANGE) && heard(EVENT_OBJECT_STATECHANGE); },
+                                   10s))
+        << "no name and state change of the update button";
+    ASSERT_TRUE(updater.waitForReportLines(2));
+    updater.movePointerToPanel(200, 5);  // off both buttons: no hot look
+    const std::string updateName = "Actualizare la versiunea " + builtInText;
+    EXPECT_EQ(describeChildren(panelObject.get()),
+              (std::vector<std::string>{pushButton(updateName, 0), pushButton("Inchide", 0), "window Edit"}));
+
+    const Element update = childNamed(panelObject.get(), updateName);
+    ASSERT_TRUE(update.object);
+    EXPECT_EQ(defaultAction(update), "Press");
+    POINT corner{16, 120};
+    ClientToScreen(panel, &corner);
+    const RECT place = location(update);
+    EXPECT_EQ(std::vector<long>({place.left, place.top, place.right - place.left, place.bottom - place.top}),
+              std::vector<long>({corner.x, corner.y, 201, 31}));
+
+    ASSERT_EQ(doDefaultAction(update), S_OK);
+    DialogContents dialog;
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    EXPECT_EQ(dialog.caption, "Information");
+    EXPECT_EQ(dialog.text, "Velmora a fost actualizat la versiunea " + builtInText + ".");
+    EXPECT_TRUE(readFile(installedExe()) == payload_) << "installed Velmora.exe is not the payload";
+    EXPECT_EQ(recordValue("VER"), "Velmora " + builtInText);
+    ASSERT_TRUE(updater.clickDialogOk());
+    EXPECT_EQ(updater.reportLines().back(), "Versiune actualizata.");
+
+    const Element close = childNamed(panelObject.get(), "Inchide");
+    ASSERT_TRUE(close.object);
+    EXPECT_EQ(doDefaultAction(close), S_OK);
+    EXPECT_TRUE(updater.waitForExit());
+}
+
+TEST_F(UpdaterEndToEnd, DisabledUpdateButtonRefusesTheDefaultActionAndKeptObjectsFailAfterTheEnd)
+{
+    using namespace accessible_client;
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    ASSERT_TRUE(updater.waitForReportLines(1));
+    updater.movePointerToPanel(200, 5);
+    ComApartment apartment;
+    fw::ComPtr<IAccessible> panelObject = objectFromWindow(panelOf(updater));
+    ASSERT_TRUE(panelObject);
+    EXPECT_EQ(describeChildren(panelObject.get()),
+              (std::vector<std::string>{pushButton("Cautare...", STATE_SYSTEM_UNAVAILABLE), pushButton("Inchide", 0),
+                                        "window Edit"}));
+
+    const Element update = childNamed(panelObject.get(), "Cautare...");
+    ASSERT_TRUE(update.object);
+    EXPECT_EQ(doDefaultAction(update), E_FAIL);
+    std::this_thread::sleep_for(1s);
+    EXPECT_FALSE(updater.isDialogOpen()) << "a disabled update button was pressed";
+    EXPECT_TRUE(readFile(installedExe()) == oldVelmora_);
+    EXPECT_EQ(recordValue("VER"), "<missing>");
+
+    updater.pressKey(VK_ESCAPE);
+    ASSERT_TRUE(updater.waitForExit());
+    // The objects outlive the process that served them: every call fails, none hangs or crashes.
+    HRESULT result = S_OK;
+    EXPECT_EQ(name(update, &result), "");
+    EXPECT_TRUE(FAILED(result)) << std::hex << result;
+    long count = 0;
+    result = panelObject->get_accChildCount(&count);
+    EXPECT_TRUE(FAILED(result)) << std::hex << result;
 }
