@@ -1,9 +1,9 @@
 #pragma once
-// The client side of MSAA for tests: what a screen reader does with an accessible object (read a
-// child's name, role, state and place, press it) and with WinEvents (hook them out of context and
-// read the messages that bring them). Header only; test programs that include it link
-// uuid, oleacc, ole32 and oleaut32, uuid first (otherwise IID_IAccessible resolves to an import
-// thunk and marshalling fails with E_NOINTERFACE).
+// The client side of MSAA for tests: what a screen reader does with an accessible object (list a
+// panel's children, read their name, role, state and place, press one) and with WinEvents (hook
+// them out of context and pump the messages that bring them). Test programs that include this
+// link uuid, oleacc, ole32 and oleaut32, uuid first (otherwise IID_IAccessible resolves to an
+// import thunk and marshalling fails with E_NOINTERFACE).
 
 #include "framework/win32/ComPtr.h"
 
@@ -19,49 +19,9 @@
 namespace accessible_client {
 
 // COM on this thread for as long as the object lives.
-class ComApartment {
-public:
-    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComApartment()
-    {
-        if (SUCCEEDED(result_))
-            CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT result_;
-};
-
-// The one owner of a BSTR that a call handed out.
-class OwnedString {
-public:
-    OwnedString() = default;
-    ~OwnedString() { SysFreeString(text_); }
-    OwnedString(const OwnedString&) = delete;
-    OwnedString& operator=(const OwnedString&) = delete;
-    BSTR* put()
-    {
-        SysFreeString(text_);
-        text_ = nullptr;
-        return &text_;
-    }
-    bool isNull() const { return text_ == nullptr; }
-    std::string ansi() const
-    {
-        if (!text_)
-            return {};
-        const int length = WideCharToMultiByte(CP_ACP, 0, text_, static_cast<int>(SysStringLen(text_)), nullptr, 0,
-                                               nullptr, nullptr);
-        std::string result(static_cast<std::size_t>(length), '\0');
-        WideCharToMultiByte(CP_ACP, 0, text_, static_cast<int>(SysStringLen(text_)), result.data(), length, nullptr,
-                            nullptr);
-        return result;
-    }
-
-private:
-    BSTR text_ = nullptr;
+struct ComApartment {
+    ComApartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    ~ComApartment() { CoUninitialize(); }  // balances S_FALSE too
 };
 
 inline VARIANT childVariant(long childId)
@@ -73,16 +33,16 @@ inline VARIANT childVariant(long childId)
     return child;
 }
 
-inline fw::ComPtr<IAccessible> objectFromWindow(HWND window, long objectId = OBJID_CLIENT)
+inline fw::ComPtr<IAccessible> objectFromWindow(HWND window)
 {
     fw::ComPtr<IAccessible> object;
-    AccessibleObjectFromWindow(window, static_cast<DWORD>(objectId), IID_IAccessible,
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
                                reinterpret_cast<void**>(object.put()));
     return object;
 }
 
-// A VARIANT that names an object: VT_DISPATCH gives the object itself, VT_I4 a simple child of
-// `parent`. Takes over the VARIANT's reference.
+// An object, or a simple child of it. Made from a VARIANT that a call handed out (VT_DISPATCH:
+// the object itself; VT_I4: a child id of `parent`), whose reference it takes over.
 struct Element {
     fw::ComPtr<IAccessible> object;
     long childId = CHILDID_SELF;
@@ -91,25 +51,22 @@ struct Element {
 inline Element elementOf(IAccessible* parent, VARIANT& value)
 {
     Element element;
-    if (value.vt == VT_DISPATCH && value.pdispVal) {
+    if (value.vt == VT_DISPATCH && value.pdispVal)
         value.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(element.object.put()));
-    } else if (value.vt == VT_I4) {
-        element.object = fw::ComPtr<IAccessible>::share(parent);
-        element.childId = value.lVal;
-    }
+    else if (value.vt == VT_I4)
+        element = Element{fw::ComPtr<IAccessible>::share(parent), value.lVal};
     VariantClear(&value);
     return element;
 }
 
-// The children as a screen reader lists them (AccessibleChildren).
+// The children as a screen reader lists them.
 inline std::vector<Element> children(IAccessible* parent)
 {
     long count = 0;
-    if (FAILED(parent->get_accChildCount(&count)) || count <= 0)
-        return {};
-    std::vector<VARIANT> values(static_cast<std::size_t>(count));
+    parent->get_accChildCount(&count);
+    std::vector<VARIANT> values(static_cast<std::size_t>(count > 0 ? count : 0));
     long obtained = 0;
-    if (FAILED(AccessibleChildren(parent, 0, count, values.data(), &obtained)))
+    if (values.empty() || FAILED(AccessibleChildren(parent, 0, count, values.data(), &obtained)))
         return {};
     std::vector<Element> result;
     for (long index = 0; index < obtained; ++index)
@@ -117,17 +74,30 @@ inline std::vector<Element> children(IAccessible* parent)
     return result;
 }
 
-inline std::string name(const Element& element, HRESULT* result = nullptr)
+// A text property (get_accName by default) in the system code page; "" when there is none.
+inline std::string text(const Element& element,
+                        HRESULT (STDMETHODCALLTYPE IAccessible::*getter)(VARIANT, BSTR*) = &IAccessible::get_accName,
+                        HRESULT* result = nullptr)
 {
-    OwnedString text;
-    const HRESULT answer = element.object->get_accName(childVariant(element.childId), text.put());
+    BSTR value = nullptr;
+    const HRESULT answer = (element.object.get()->*getter)(childVariant(element.childId), &value);
     if (result)
         *result = answer;
-    return text.ansi();
+    std::string ansi(value ? WideCharToMultiByte(CP_ACP, 0, value, -1, nullptr, 0, nullptr, nullptr) : 1, '\0');
+    if (value)
+        WideCharToMultiByte(CP_ACP, 0, value, -1, ansi.data(), static_cast<int>(ansi.size()), nullptr, nullptr);
+    SysFreeString(value);
+    ansi.pop_back();  // the terminating null
+    return ansi;
+}
+inline std::string name(const Element& element, HRESULT* result = nullptr)
+{
+    return text(element, &IAccessible::get_accName, result);
 }
 
-inline long integerProperty(HRESULT (STDMETHODCALLTYPE IAccessible::*getter)(VARIANT, VARIANT*), const Element& element,
-                            HRESULT* result = nullptr)
+// get_accRole or get_accState; -1 when the answer is no number.
+inline long number(const Element& element, HRESULT (STDMETHODCALLTYPE IAccessible::*getter)(VARIANT, VARIANT*),
+                   HRESULT* result = nullptr)
 {
     VARIANT value;
     VariantInit(&value);
@@ -138,36 +108,39 @@ inline long integerProperty(HRESULT (STDMETHODCALLTYPE IAccessible::*getter)(VAR
     VariantClear(&value);
     return integer;
 }
-inline long role(const Element& element, HRESULT* result = nullptr)
+inline long role(const Element& element) { return number(element, &IAccessible::get_accRole); }
+inline long state(const Element& element) { return number(element, &IAccessible::get_accState); }
+
+// "name (role, state)" for a window-less control; "window <class>" for a child window of `panel`,
+// since Wine 8's system object for a window (OBJID_WINDOW) answers E_NOTIMPL for name, role and
+// state, where Windows gives the window's text and ROLE_SYSTEM_WINDOW.
+inline std::string describe(const Element& element, HWND panel)
 {
-    return integerProperty(&IAccessible::get_accRole, element, result);
+    HWND window = nullptr;
+    if (element.childId == CHILDID_SELF && SUCCEEDED(WindowFromAccessibleObject(element.object.get(), &window)) &&
+        window && GetParent(window) == panel) {
+        char className[32] = {};
+        GetClassNameA(window, className, sizeof className);
+        return std::string("window ") + className;
+    }
+    return name(element) + " (" + std::to_string(role(element)) + ", " + std::to_string(state(element)) + ")";
 }
-inline long state(const Element& element, HRESULT* result = nullptr)
+inline std::vector<std::string> describeChildren(IAccessible* parent, HWND panel)
 {
-    return integerProperty(&IAccessible::get_accState, element, result);
+    std::vector<std::string> described;
+    for (const Element& child : children(parent))
+        described.push_back(describe(child, panel));
+    return described;
+}
+inline std::string pushButton(const std::string& name, long state)
+{
+    return name + " (" + std::to_string(ROLE_SYSTEM_PUSHBUTTON) + ", " + std::to_string(state) + ")";
 }
 
-inline std::string textProperty(HRESULT (STDMETHODCALLTYPE IAccessible::*getter)(VARIANT, BSTR*), const Element& element)
-{
-    OwnedString text;
-    (element.object.get()->*getter)(childVariant(element.childId), text.put());
-    return text.ansi();
-}
-inline std::string keyboardShortcut(const Element& element)
-{
-    return textProperty(&IAccessible::get_accKeyboardShortcut, element);
-}
-inline std::string defaultAction(const Element& element)
-{
-    return textProperty(&IAccessible::get_accDefaultAction, element);
-}
-
-inline RECT location(const Element& element, HRESULT* result = nullptr)
+inline RECT location(const Element& element)
 {
     long left = 0, top = 0, width = 0, height = 0;
-    const HRESULT answer = element.object->accLocation(&left, &top, &width, &height, childVariant(element.childId));
-    if (result)
-        *result = answer;
+    element.object->accLocation(&left, &top, &width, &height, childVariant(element.childId));
     return RECT{left, top, left + width, top + height};
 }
 
@@ -176,7 +149,7 @@ inline HRESULT doDefaultAction(const Element& element)
     return element.object->accDoDefaultAction(childVariant(element.childId));
 }
 
-// The first child whose name is `wanted`; an empty element when there is none.
+// The first child named `wanted`; an empty element when there is none.
 inline Element childNamed(IAccessible* parent, const std::string& wanted)
 {
     for (Element& child : children(parent))
@@ -185,8 +158,8 @@ inline Element childNamed(IAccessible* parent, const std::string& wanted)
     return {};
 }
 
-// WinEvents of one process (and, if given, one thread), hooked out of context: they arrive as
-// messages to this thread, so they are seen only while it runs a message loop.
+// WinEvents of one process (and thread, if given), hooked out of context: they come as messages
+// to this thread, so they are seen only while it pumps.
 class WinEventRecorder {
 public:
     struct Event {
@@ -198,10 +171,9 @@ public:
     };
 
     WinEventRecorder(DWORD firstEvent, DWORD lastEvent, DWORD processId, DWORD threadId = 0)
+        : hook_(SetWinEventHook(firstEvent, lastEvent, nullptr, &received, processId, threadId, WINEVENT_OUTOFCONTEXT))
     {
         current() = this;
-        hook_ = SetWinEventHook(firstEvent, lastEvent, nullptr, &WinEventRecorder::received, processId, threadId,
-                                WINEVENT_OUTOFCONTEXT);
     }
     ~WinEventRecorder()
     {
@@ -213,24 +185,28 @@ public:
     WinEventRecorder& operator=(const WinEventRecorder&) = delete;
 
     bool isHooked() const { return hook_ != nullptr; }
-    std::vector<Event> events;
-
-    // Runs this thread's messages until `done` holds or `timeout` passed; false on timeout.
-    bool pumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
+    // The events about the client area of `window`, in the order they came.
+    std::vector<Event> about(HWND window) const
+    {
+        std::vector<Event> found;
+        for (const Event& event : events_)
+            if (event.window == window && event.objectId == OBJID_CLIENT)
+                found.push_back(event);
+        return found;
+    }
+    // Pumps this thread's messages until `count` events about `window` came; false on timeout.
+    bool waitFor(HWND window, std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(10))
     {
         const auto deadline = std::chrono::steady_clock::now() + timeout;
-        for (;;) {
-            MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
-            if (done())
-                return true;
+        while (about(window).size() < count) {
             if (std::chrono::steady_clock::now() > deadline)
                 return false;
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
         }
+        return true;
     }
 
 private:
@@ -242,10 +218,11 @@ private:
     static void CALLBACK received(HWINEVENTHOOK, DWORD event, HWND window, LONG objectId, LONG childId, DWORD, DWORD)
     {
         if (current())
-            current()->events.push_back(Event{event, window, objectId, childId});
+            current()->events_.push_back(Event{event, window, objectId, childId});
     }
 
-    HWINEVENTHOOK hook_ = nullptr;
+    HWINEVENTHOOK hook_;
+    std::vector<Event> events_;
 };
 
 }  // namespace accessible_client
