@@ -155,7 +155,8 @@ long PanelAccessibility::childIdAt(Point screen) const
     const GraphicControl* control = childWindow ? nullptr : panel_.controlAt(Point{client.x, client.y}, false);
     const std::vector<Child> list = children();
     for (std::size_t index = 0; index < list.size(); ++index) {
-        const bool isThere = childWindow ? list[index].window == childWindow : control && list[index].control == control;
+        const bool isThere =
+            childWindow ? list[index].window == childWindow : control && list[index].control == control;
         if (isThere)
             return static_cast<long>(index + 1);
     }

@@ -210,7 +210,8 @@ HRESULT PanelAccessible::accNavigate(long direction, VARIANT start, VARIANT* end
             const long sibling = host_->siblingId(start.lVal, direction == NAVDIR_NEXT ? 1 : -1);
             return sibling ? handOut(sibling, end) : S_FALSE;
         }
-        return answer(start, [&](IAccessible* object, VARIANT self) { return object->accNavigate(direction, self, end); });
+        return answer(start,
+                      [&](IAccessible* object, VARIANT self) { return object->accNavigate(direction, self, end); });
     });
 }
 

@@ -31,7 +31,7 @@ TEST(TForm1Accessible, ButtonsBeforeAndAfterTheCheckOfAnOlderInstallation)
               (std::vector<std::string>{pushButton("Cautare...", STATE_SYSTEM_UNAVAILABLE | hidden),
                                         pushButton("Inchide", hidden), "window Edit"}));
     form.Timer1Timer();
+    const std::string updateName = "Actualizare la versiunea " + velmora::builtInVersion.text('.');
     EXPECT_EQ(describeChildren(panel.get(), form.Panel1.handle()),
-              (std::vector<std::string>{pushButton("Actualizare la versiunea " + velmora::builtInVersion.text('.'), hidden),
-                                        pushButton("Inchide", hidden), "window Edit"}));
+              (std::vector<std::string>{pushButton(updateName, hidden), pushButton("Inchide", hidden), "window Edit"}));
 }
