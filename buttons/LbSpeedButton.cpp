@@ -164,11 +164,13 @@ void TLbSpeedButton::setDown(bool down)
             if (sibling && sibling != this && sibling->groupIndex_ == groupIndex_ && sibling->down_) {
                 sibling->down_ = false;  // not through setDown: the group is walked once
                 sibling->refresh();
+                sibling->notifyAccessibleChange(fw::AccessibleChange::State);
             }
         }
     }
     down_ = down;
     refresh();
+    notifyAccessibleChange(fw::AccessibleChange::State);
 }
 
 void TLbSpeedButton::setStyle(TLbSpeedButtonStyle style)
@@ -356,7 +358,12 @@ void TLbSpeedButton::click()
 
 bool TLbSpeedButton::acceleratorPressed(unsigned character)
 {
-    if (!fw::isAcceleratorOf(character, caption(), isLeadByte) || !isEnabled() || !isShowing())
+    return fw::isAcceleratorOf(character, caption(), isLeadByte) && pressMomentarily();
+}
+
+bool TLbSpeedButton::pressMomentarily()
+{
+    if (!isEnabled() || !isShowing())
         return false;
     const bool wasDown = down_;
     setDown(true);

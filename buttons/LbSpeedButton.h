@@ -25,6 +25,7 @@
 //   left release outside, other release -                               OnMouseUp, up if ungrouped
 //   second press of a double-click      -                               a left press
 //   accelerator character               enabled, visible, parent shown  Down, paint, click, Down back, paint
+//   default action (assistive tech.)    enabled, visible, parent shown  the same, run from the panel's queue
 //   fade tick                           not being destroyed or stopped  level - 1; at 0 worker suspended; refresh
 //   (* OnMouseExit only when enabled, visible and the parent is shown)
 //
@@ -102,6 +103,17 @@ public:
 
     // The published properties, for window descriptions.
     static fw::ClassInfo classInfo();
+    // The accelerator's momentary press, also the default action for assistive technology: Down,
+    // paint, click, Down back to what it was, paint. Only while enabled, visible and the parent
+    // is shown; true when it clicked.
+    bool pressMomentarily();
+
+    // What assistive technology is told: a push button, pressed while Down, hot while the
+    // pointer is inside; its default action is pressMomentarily().
+    fw::AccessibleRole accessibleRole() const override { return fw::AccessibleRole::PushButton; }
+    bool isPressed() const override { return down_; }
+    bool isHotTracked() const override { return mouseInside_; }
+    bool doDefaultAction() override { return pressMomentarily(); }
 
     // One step of a slow fade, run on the GUI thread on behalf of the fade worker.
     void FadeTick(TLbButtonThread& sender);

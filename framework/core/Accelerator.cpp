@@ -37,4 +37,20 @@ bool isAcceleratorOf(unsigned character, std::string_view text, LeadBytePredicat
     return accelerator && lowerAscii(*accelerator) == lowerAscii(character);
 }
 
+std::string captionAsShown(std::string_view text, LeadBytePredicate isLeadByte)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    std::size_t index = 0;
+    while (index < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[index]);
+        if (byte == '&' && index + 1 < text.size())
+            ++index;  // the prefix goes; what it marks (a second "&" too) is shown
+        const std::size_t length = isLeadByte && isLeadByte(static_cast<unsigned char>(text[index])) ? 2 : 1;
+        shown.append(text.substr(index, length));
+        index += length;
+    }
+    return shown;
+}
+
 }  // namespace fw

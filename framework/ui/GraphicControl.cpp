@@ -67,6 +67,7 @@ void GraphicControl::setBounds(Rect bounds)
     invalidate();
     bounds_ = bounds;
     invalidate();
+    notifyAccessibleChange(AccessibleChange::Location);
 }
 
 Point GraphicControl::clientToScreen(Point point) const
@@ -97,8 +98,11 @@ void GraphicControl::loaded()
 
 void GraphicControl::setCaption(const std::string& caption)
 {
+    const bool changed = caption != caption_;
     caption_ = caption;
     invalidate();
+    if (changed)
+        notifyAccessibleChange(AccessibleChange::Name);
 }
 
 void GraphicControl::setColor(TColor color)
@@ -145,6 +149,7 @@ void GraphicControl::setEnabled(bool enabled)
         return;
     isEnabled_ = enabled;
     invalidate();
+    notifyAccessibleChange(AccessibleChange::State);
 }
 
 void GraphicControl::setVisible(bool visible)
@@ -153,6 +158,7 @@ void GraphicControl::setVisible(bool visible)
         return;
     isVisible_ = visible;
     invalidate();
+    notifyAccessibleChange(visible ? AccessibleChange::Shown : AccessibleChange::Hidden);
 }
 
 bool GraphicControl::isShowing() const
@@ -202,6 +208,12 @@ void GraphicControl::actionChange(TBasicAction& action, bool checkDefaults)
         setVisible(custom->isVisible());
     if (!checkDefaults || !onClick)
         onClick = custom->onExecute;
+}
+
+void GraphicControl::notifyAccessibleChange(AccessibleChange change)
+{
+    if (parent_)
+        parent_->controlChanged(*this, change);
 }
 
 void GraphicControl::invalidate()

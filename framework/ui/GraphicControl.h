@@ -25,6 +25,7 @@
 
 #include "framework/core/Color.h"
 #include "framework/graphics/Font.h"
+#include "framework/ui/AccessibleTypes.h"
 #include "framework/ui/Action.h"
 #include "framework/ui/Component.h"
 #include "framework/ui/ControlMessage.h"
@@ -150,6 +151,15 @@ public:
     // The host lost the mouse capture in the middle of a press (another window took it).
     virtual void captureLost();
 
+    // What assistive technology is told about this control (the parent answers for it, see
+    // PanelAccessibility.h); its name is the caption as shown and its location the bounds.
+    virtual AccessibleRole accessibleRole() const { return AccessibleRole::Graphic; }
+    virtual bool isPressed() const { return false; }
+    virtual bool isHotTracked() const { return false; }
+    // The default action, run for assistive technology from the parent's message queue; false
+    // when the control has none or refuses it now (disabled, hidden).
+    virtual bool doDefaultAction() { return false; }
+
     NotifyEvent onClick;
     MouseEvent onMouseDown;
     MouseEvent onMouseUp;
@@ -168,6 +178,9 @@ protected:
     virtual void actionChange(TBasicAction& action, bool checkDefaults);
 
     void setWantsDoubleClicks(bool wants) { wantsDoubleClicks_ = wants; }
+    // Tells assistive technology that something it reads of this control changed; the setters
+    // here report caption, enabled state, visibility and bounds themselves.
+    void notifyAccessibleChange(AccessibleChange change);
 
     // Expires when the control is destroyed. A handler raised from inside the control (a click)
     // may free it; code that goes on afterwards checks this first.

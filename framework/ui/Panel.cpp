@@ -108,6 +108,7 @@ void Panel::addControl(GraphicControl& control)
 {
     controls_.push_back(&control);
     invalidate(control.bounds());
+    accessibility_.controlAdded(control);
 }
 
 void Panel::removeControl(GraphicControl& control)
@@ -120,6 +121,12 @@ void Panel::removeControl(GraphicControl& control)
             ReleaseCapture();
     }
     invalidate(control.bounds());
+    accessibility_.controlRemoved(control);
+}
+
+void Panel::controlChanged(GraphicControl& control, AccessibleChange change)
+{
+    accessibility_.controlChanged(control, change);
 }
 
 void Panel::captureMouse(GraphicControl& control)
@@ -238,6 +245,9 @@ long long Panel::handleMessage(unsigned message, unsigned long long wParam, long
             return 0;
         return DefWindowProcA(window, message, wParam, lParam);
     }
+    long long accessibilityResult = 0;
+    if (accessibility_.handleMessage(message, wParam, lParam, accessibilityResult))
+        return accessibilityResult;
     switch (message) {
     case WM_ERASEBKGND:
         return 1;  // painted in WM_PAINT, together with the controls, to avoid flicker

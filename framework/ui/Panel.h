@@ -17,11 +17,14 @@
 //   - the controls follow the panel's colour and font while their parentColor / parentFont are on.
 // A control registers itself by setting its parent; when one is removed, every capture and hover
 // pointer to it is cleared.
+// Assistive technology (screen readers, UI automation) sees the window-less controls as children
+// of the panel's client area (PanelAccessibility.h).
 
 #include "framework/core/Color.h"
 #include "framework/graphics/Font.h"
 #include "framework/ui/Component.h"
 #include "framework/ui/Geometry.h"
+#include "framework/ui/PanelAccessibility.h"
 #include "framework/win32/Handles.h"
 
 #include <string>
@@ -82,6 +85,7 @@ private:
     void removeControl(GraphicControl& control);
     void captureMouse(GraphicControl& control);
     void releaseMouse(GraphicControl& control);
+    void controlChanged(GraphicControl& control, AccessibleChange change);
     bool routeMouseMessage(unsigned message, unsigned long long wParam, long long lParam);
     void paint();
 
@@ -95,6 +99,7 @@ private:
     Component* parentComponent_ = nullptr;
     std::vector<GraphicControl*> controls_;  // not owned; in the parent's order, last on top
     bool isTrackingLeave_ = false;
+    PanelAccessibility accessibility_{*this};  // last: its objects are cut off before the window goes
 };
 
 }  // namespace fw

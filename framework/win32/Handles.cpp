@@ -12,6 +12,7 @@ void Window::close(Handle handle) noexcept { DestroyWindow(handle); }
 void MemoryDc::close(Handle handle) noexcept { DeleteDC(handle); }
 void Icon::close(Handle handle) noexcept { DestroyIcon(handle); }
 void Menu::close(Handle handle) noexcept { DestroyMenu(handle); }
+void Module::close(Handle handle) noexcept { FreeLibrary(handle); }
 
 template <typename GdiHandle>
 void GdiObject<GdiHandle>::deleteGdiObject(void* handle) noexcept

@@ -55,6 +55,11 @@ struct Menu {  // CreatePopupMenu: DestroyMenu
     static Handle empty() noexcept { return nullptr; }
     static void close(Handle) noexcept;
 };
+struct Module {  // LoadLibraryExA: FreeLibrary
+    using Handle = native::ModuleHandle;
+    static Handle empty() noexcept { return nullptr; }
+    static void close(Handle) noexcept;
+};
 }  // namespace handle_traits
 
 using UniqueKey = UniqueHandle<handle_traits::Key>;
@@ -69,6 +74,7 @@ using UniqueBrush = UniqueHandle<handle_traits::GdiObject<native::BrushHandle>>;
 using UniquePen = UniqueHandle<handle_traits::GdiObject<native::PenHandle>>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
+using UniqueModule = UniqueHandle<handle_traits::Module>;
 
 static_assert(!std::is_copy_constructible_v<UniqueKey>);
 static_assert(!std::is_copy_constructible_v<UniqueFile>);
@@ -82,5 +88,6 @@ static_assert(!std::is_copy_constructible_v<UniqueBrush>);
 static_assert(!std::is_copy_constructible_v<UniquePen>);
 static_assert(!std::is_copy_constructible_v<UniqueIcon>);
 static_assert(!std::is_copy_constructible_v<UniqueMenu>);
+static_assert(!std::is_copy_constructible_v<UniqueModule>);
 
 }  // namespace fw

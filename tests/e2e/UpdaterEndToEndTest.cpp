@@ -6,11 +6,13 @@
 
 #include "framework/win32/Handles.h"
 #include "tests/RealMachineGuard.h"
+#include "tests/AccessibleClient.h"
 #include "updater/logic/VersionNumber.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -472,4 +474,97 @@ TEST_F(UpdaterEndToEnd, DialogCanBeAnsweredAfterVelmoraWasStartedMeanwhile)
     EXPECT_TRUE(updater.clickDialogOk());
     updater.pressKey(VK_ESCAPE);
     EXPECT_TRUE(updater.waitForExit());
+}
+
+// Assistive technology in a process of its own, as a screen reader is: the buttons read and
+// pressed through the panel's accessible object, the check heard through WinEvents.
+
+namespace {
+
+HWND panelOf(const UpdaterDriver& updater) { return FindWindowExA(updater.window(), nullptr, "TPanel", nullptr); }
+
+}  // namespace
+
+TEST_F(UpdaterEndToEnd, ScreenReaderHearsTheCheckReadsTheButtonsAndPressesUpdate)
+{
+    using namespace accessible_client;
+    setRecordValue("CALE", folder_);
+    setRecordValue("VER", "Velmora 2.2");
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    DWORD processId = 0;
+    GetWindowThreadProcessId(updater.window(), &processId);
+    ComApartment apartment;
+    WinEventRecorder recorder(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, processId);
+    ASSERT_TRUE(recorder.isHooked());
+    HWND panel = panelOf(updater);
+    fw::ComPtr<IAccessible> panelObject = objectFromWindow(panel);
+    ASSERT_TRUE(panelObject) << "the updater's panel has no accessible object";
+
+    // The check renames and enables the update button, the panel's first child.
+    EXPECT_TRUE(recorder.waitFor(panel, 2)) << "no name and state change of the update button";
+    EXPECT_EQ(recorder.about(panel), (std::vector<WinEventRecorder::Event>{
+                                         {EVENT_OBJECT_NAMECHANGE, panel, OBJID_CLIENT, 1},
+                                         {EVENT_OBJECT_STATECHANGE, panel, OBJID_CLIENT, 1}}));
+    ASSERT_TRUE(updater.waitForReportLines(2));
+    updater.movePointerToPanel(200, 5);  // off both buttons: no hot look
+    const std::string updateName = "Actualizare la versiunea " + builtInText;
+    EXPECT_EQ(describeChildren(panelObject.get(), panel),
+              (std::vector<std::string>{pushButton(updateName, 0), pushButton("Inchide", 0), "window Edit"}));
+
+    const Element update = childNamed(panelObject.get(), updateName);
+    ASSERT_TRUE(update.object);
+    POINT corner{16, 120};
+    ClientToScreen(panel, &corner);
+    const RECT place = location(update);
+    EXPECT_EQ(std::vector<long>({place.left, place.top, place.right - place.left, place.bottom - place.top}),
+              std::vector<long>({corner.x, corner.y, 201, 31}));
+
+    ASSERT_EQ(doDefaultAction(update), S_OK);
+    DialogContents dialog;
+    ASSERT_TRUE(updater.waitForDialog(dialog));
+    EXPECT_EQ(dialog.caption, "Information");
+    EXPECT_EQ(dialog.text, "Velmora a fost actualizat la versiunea " + builtInText + ".");
+    EXPECT_TRUE(readFile(installedExe()) == payload_) << "installed Velmora.exe is not the payload";
+    EXPECT_EQ(recordValue("VER"), "Velmora " + builtInText);
+    ASSERT_TRUE(updater.clickDialogOk());
+    EXPECT_EQ(updater.reportLines().back(), "Versiune actualizata.");
+
+    const Element close = childNamed(panelObject.get(), "Inchide");
+    ASSERT_TRUE(close.object);
+    EXPECT_EQ(doDefaultAction(close), S_OK);
+    EXPECT_TRUE(updater.waitForExit());
+}
+
+TEST_F(UpdaterEndToEnd, DisabledUpdateButtonRefusesTheDefaultActionAndKeptObjectsFailAfterTheEnd)
+{
+    using namespace accessible_client;
+    UpdaterDriver updater(updaterPath());
+    ASSERT_TRUE(updater.waitForWindow());
+    ASSERT_TRUE(updater.waitForReportLines(1));
+    updater.movePointerToPanel(200, 5);
+    ComApartment apartment;
+    fw::ComPtr<IAccessible> panelObject = objectFromWindow(panelOf(updater));
+    ASSERT_TRUE(panelObject);
+    EXPECT_EQ(describeChildren(panelObject.get(), panelOf(updater)),
+              (std::vector<std::string>{pushButton("Cautare...", STATE_SYSTEM_UNAVAILABLE), pushButton("Inchide", 0),
+                                        "window Edit"}));
+
+    const Element update = childNamed(panelObject.get(), "Cautare...");
+    ASSERT_TRUE(update.object);
+    EXPECT_EQ(doDefaultAction(update), E_FAIL);
+    std::this_thread::sleep_for(1s);
+    EXPECT_FALSE(updater.isDialogOpen()) << "a disabled update button was pressed";
+    EXPECT_TRUE(readFile(installedExe()) == oldVelmora_);
+    EXPECT_EQ(recordValue("VER"), "<missing>");
+
+    updater.pressKey(VK_ESCAPE);
+    ASSERT_TRUE(updater.waitForExit());
+    // The objects outlive the process that served them: every call fails, none hangs or crashes.
+    HRESULT result = S_OK;
+    EXPECT_EQ(name(update, &result), "");
+    EXPECT_TRUE(FAILED(result)) << std::hex << result;
+    long count = 0;
+    result = panelObject->get_accChildCount(&count);
+    EXPECT_TRUE(FAILED(result)) << std::hex << result;
 }

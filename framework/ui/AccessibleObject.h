@@ -1,0 +1,68 @@
+#pragma once
+// AccessibleObject: the COM part shared by the framework's accessible objects (PanelAccessible,
+// ControlAccessible): the reference count, QueryInterface for IUnknown, IDispatch and IAccessible,
+// and answers for what none of them offers (type information, setting a name or value, help).
+// For the framework's .cpp files only: this header includes <oleacc.h>.
+//
+// An object starts with one reference, its maker's. Once cut off from what it describes
+// (isConnected() false) it answers CO_E_OBJNOTCONNECTED to everything but AddRef and Release.
+// No C++ exception leaves a COM method: guarded() turns one into an HRESULT.
+
+#include "framework/win32/AccessibilityApi.h"
+
+#include <atomic>
+#include <new>
+#include <string>
+
+namespace fw {
+
+class AccessibleObject : public IAccessible {
+public:
+    AccessibleObject(const AccessibleObject&) = delete;
+    AccessibleObject& operator=(const AccessibleObject&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID interfaceId, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    // Clients reach the properties through IAccessible; there is no type library to look
+    // names up in.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override;
+
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override;
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
+
+protected:
+    AccessibleObject() = default;
+    virtual ~AccessibleObject() = default;
+
+    virtual bool isConnected() const = 0;
+
+    static bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+    static VARIANT selfVariant();
+    static void setEmpty(VARIANT* value);
+    static void setInteger(VARIANT* value, long integer);
+    static void setDispatch(VARIANT* value, IDispatch* adopted);
+    // S_OK with the text, S_FALSE with no string when it is empty, E_OUTOFMEMORY.
+    static HRESULT setText(BSTR* out, const std::string& ansi);
+
+    template <typename Body>
+    static HRESULT guarded(Body body) noexcept
+    {
+        try {
+            return body();
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        } catch (...) {
+            return E_FAIL;
+        }
+    }
+
+private:
+    std::atomic<ULONG> references_{1};
+};
+
+}  // namespace fw
