@@ -70,7 +70,7 @@ Launch timeToPaint(const std::string& program, const char* className, int x, int
                 PROCESS_MEMORY_COUNTERS_EX memory{};
                 if (GetProcessMemoryInfo(process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                                          sizeof memory))
-                    launch.privateBytes = memory.PrivateUsage;
+                    launch.privateBytes = memory.PagefileUsage;  // Wine leaves PrivateUsage at 0
                 break;
             }
         }

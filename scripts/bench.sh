@@ -50,6 +50,6 @@ echo "Sections of UpVelmora.exe (bytes in the file), and of the minimal program:
 for exe in build/windows/UpVelmora.exe $bench/minimal_window.exe; do
   echo "  $(basename "$exe"):"
   x86_64-w64-mingw32-objdump -h "$exe" | while read -r index name size _; do
-    [[ "$index" =~ ^[0-9]+$ ]] && printf "    %-8s %10d\n" "$name" $((16#$size))
+    if [[ "$index" =~ ^[0-9]+$ ]]; then printf "    %-8s %10d\n" "$name" $((16#$size)); fi
   done
 done
