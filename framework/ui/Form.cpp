@@ -307,6 +307,14 @@ Form::~Form()
 
 const std::vector<Form*>& Form::liveForms() { return forms(); }
 
+native::WindowHandle Form::ownerForModal()
+{
+    HWND active = GetActiveWindow();
+    if (active)
+        return active;
+    return forms().empty() ? nullptr : forms().front()->handle();
+}
+
 void Form::show()
 {
     // The window appears also when onShow fails: a main form left hidden behind the error display

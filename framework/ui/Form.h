@@ -105,6 +105,9 @@ public:
     // Top-most forms step back behind a modal dialog while it is open.
     void setTopMostPlace(bool onTop);
     static const std::vector<Form*>& liveForms();
+    // The window a modal box or menu of ours belongs to: the thread's active window, or else the
+    // first live form; null when there is none.
+    static native::WindowHandle ownerForModal();
 
     std::function<void()> onCreate;  // after a description has been read into the form
     std::function<void()> onShow;

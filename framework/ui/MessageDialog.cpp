@@ -67,22 +67,13 @@ public:
     TopMostStepBack& operator=(const TopMostStepBack&) = delete;
 };
 
-HWND dialogOwner()
-{
-    HWND active = GetActiveWindow();
-    if (active)
-        return active;
-    const auto& forms = Form::liveForms();
-    return forms.empty() ? nullptr : forms.front()->handle();
-}
-
 }  // namespace
 
 int showCenteredMessageBox(const std::string& text, const std::string& caption, unsigned style)
 {
     TopMostStepBack stepBack;
     CenteringHook hook;
-    return MessageBoxA(dialogOwner(), text.c_str(), caption.c_str(), style);
+    return MessageBoxA(Form::ownerForModal(), text.c_str(), caption.c_str(), style);
 }
 
 void showMessageDialog(const std::string& text, DialogType type)

@@ -7,18 +7,6 @@
 #include <windows.h>
 
 namespace fw {
-namespace {
-
-HWND menuOwner()
-{
-    HWND active = GetActiveWindow();
-    if (active)
-        return active;
-    const auto& forms = Form::liveForms();
-    return forms.empty() ? nullptr : forms.front()->handle();
-}
-
-}  // namespace
 
 TMenuItem& TPopupMenu::add(const std::string& caption, NotifyEvent onClick)
 {
@@ -44,7 +32,7 @@ void TPopupMenu::popup(int x, int y)
         if (!AppendMenuA(menu.get(), flags, index + 1, item.caption.c_str()))
             throw Win32Error("AppendMenuA", GetLastError());
     }
-    HWND owner = menuOwner();
+    HWND owner = Form::ownerForModal();
     if (!owner)
         throw Error("A popup menu needs a window to belong to");
     // TPM_RETURNCMD: the choice comes back here instead of as a WM_COMMAND to the owner, so the

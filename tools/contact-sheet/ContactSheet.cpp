@@ -5,6 +5,7 @@
 //   contact_sheet [output.bmp]      (default: contact-sheet.bmp in the current folder)
 
 #include "buttons/LbButtons.h"
+#include "tools/common/DemoGlyph.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
@@ -33,19 +34,10 @@ const char* const presetNames[] = {"lcsCustom",     "lcsGold",       "lcsChrome"
                                    "lcsAqua",       "lcsDefault",    "lcsQuicken"};
 const char* const stateNames[] = {"up", "hot", "down", "disabled"};
 
-// Four 16 x 16 cells: normal, disabled, down, hot; white corners are see-through.
 std::unique_ptr<fw::Bitmap> makeGlyph()
 {
-    auto glyph = std::make_unique<fw::Bitmap>(64, 16);
-    fw::Canvas& canvas = glyph->canvas();
-    canvas.brush().setColor(fw::clWhite);
-    canvas.fillRect({0, 0, 64, 16});
-    const TColor colors[] = {0x00208020, 0x00A0A0A0, 0x002020C0, 0x00C06020};
-    for (int cell = 0; cell < 4; ++cell) {
-        canvas.pen().setColor(fw::clBlack);
-        canvas.brush().setColor(colors[cell]);
-        canvas.roundRect(16 * cell + 2, 2, 16 * cell + 14, 14, 6, 6);
-    }
+    auto glyph = std::make_unique<fw::Bitmap>();
+    tools::drawDemoGlyph(*glyph);
     return glyph;
 }
 

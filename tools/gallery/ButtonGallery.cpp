@@ -5,6 +5,7 @@
 // slowly. The title bar names the last button clicked.
 
 #include "buttons/LbSpeedButton.h"
+#include "tools/common/DemoGlyph.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/ui/Action.h"
@@ -66,21 +67,6 @@ public:
             }
     }
 };
-
-// Four 16 x 16 cells (normal, disabled, down, hot); the white corners are see-through.
-void drawGlyphStrip(fw::Bitmap& strip)
-{
-    strip.setSize(64, 16);
-    fw::Canvas& canvas = strip.canvas();
-    canvas.brush().setColor(fw::clWhite);
-    canvas.fillRect({0, 0, 64, 16});
-    const TColor colors[] = {0x00208020, 0x00A0A0A0, 0x002020C0, 0x00C06020};
-    for (int cell = 0; cell < 4; ++cell) {
-        canvas.pen().setColor(fw::clBlack);
-        canvas.brush().setColor(colors[cell]);
-        canvas.roundRect(16 * cell + 2, 2, 16 * cell + 14, 14, 6, 6);
-    }
-}
 
 class GalleryForm : public fw::Form {
 public:
@@ -256,7 +242,7 @@ private:
             const bool tall = layout >= blGlyphTop;
             fw::Rect bounds{sideLeft + (layout % 2) * 102, top + (tall ? 28 : 0), 98, tall ? 44 : buttonHeight};
             TLbSpeedButton& button = add(layouts[layout], bounds);
-            drawGlyphStrip(button.Glyph());
+            tools::drawDemoGlyph(button.Glyph());
             button.setNumGlyphs(4);
             button.setLayout(static_cast<TLbSpeedButtonLayout>(layout));
             button.setColorStyle(lcsDefault);
@@ -268,7 +254,7 @@ private:
         const char* const alignments[] = {"Left justified", "Right justified", "Centred"};
         for (int alignment = taLeftJustify; alignment <= taCenter; ++alignment) {
             TLbSpeedButton& button = add(alignments[alignment], {sideLeft, top, sideWidth, buttonHeight});
-            drawGlyphStrip(button.Glyph());
+            tools::drawDemoGlyph(button.Glyph());
             button.setNumGlyphs(4);
             button.setAlignment(static_cast<TLbAlignment>(alignment));
             button.setColorStyle(lcsGold);
