@@ -212,7 +212,8 @@ void GraphicControl::actionChange(TBasicAction& action, bool checkDefaults)
 
 void GraphicControl::notifyAccessibleChange(AccessibleChange change)
 {
-    if (parent_)
+    // A control being read from a description is not on screen yet: nobody is to be told.
+    if (parent_ && !isLoading())
         parent_->controlChanged(*this, change);
 }
 

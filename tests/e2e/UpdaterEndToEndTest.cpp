@@ -490,13 +490,13 @@ TEST_F(UpdaterEndToEnd, ScreenReaderHearsTheCheckReadsTheButtonsAndPressesUpdate
     using namespace accessible_client;
     setRecordValue("CALE", folder_);
     setRecordValue("VER", "Velmora 2.2");
+    // Listening starts before the updater does (to every process: its id is not known yet), so
+    // the check's events are heard however slowly the window comes up.
+    ComApartment apartment;
+    WinEventRecorder recorder(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, 0);
+    ASSERT_TRUE(recorder.isHooked());
     UpdaterDriver updater(updaterPath());
     ASSERT_TRUE(updater.waitForWindow());
-    DWORD processId = 0;
-    GetWindowThreadProcessId(updater.window(), &processId);
-    ComApartment apartment;
-    WinEventRecorder recorder(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, processId);
-    ASSERT_TRUE(recorder.isHooked());
     HWND panel = panelOf(updater);
     fw::ComPtr<IAccessible> panelObject = objectFromWindow(panel);
     ASSERT_TRUE(panelObject) << "the updater's panel has no accessible object";
