@@ -1,14 +1,31 @@
 #include "updater/PayloadExtractor.h"
 
+#include "framework/core/Sha256.h"
 #include "framework/system/FileReplacement.h"
 #include "framework/system/ResourceStream.h"
 
+#include <optional>
+#include <string_view>
+
 namespace velmora {
+namespace {
+
+std::optional<fw::Sha256Digest> carriedDigest(const std::string& resourceType, const std::string& resourceName)
+{
+    const fw::ResourceStream text(resourceType, resourceName + payloadDigestSuffix);
+    return fw::parseSha256Hex({reinterpret_cast<const char*>(text.bytes().data()), text.size()});
+}
+
+}  // namespace
 
 bool extractPayload(const std::string& resourceType, const std::string& resourceName,
-                    const std::string& targetPath)
+                    const std::string& targetPath, const AfterPayloadWritten& afterWritten)
 {
     const fw::ResourceStream payload(resourceType, resourceName);
+    const std::optional<fw::Sha256Digest> expected = carriedDigest(resourceType, resourceName);
+    // A digest that cannot be read cannot vouch for the payload either.
+    if (!expected || fw::Sha256::of(payload.bytes()) != *expected)
+        return false;
 
     // A running Velmora holds its executable open; we find out here, before writing anything,
     // without truncating it (the file is only opened, never created or changed). The final
@@ -17,7 +34,15 @@ bool extractPayload(const std::string& resourceType, const std::string& resource
         return false;
 
     fw::FileReplacement replacement(targetPath);
-    return replacement.isOpen() && replacement.write(payload.bytes()) && replacement.commit();
+    if (!replacement.isOpen() || !replacement.write(payload.bytes()))
+        return false;
+    if (afterWritten)
+        afterWritten(replacement);
+    fw::Sha256 written;
+    if (!replacement.readBack([&](std::span<const std::byte> piece) { written.update(piece); }) ||
+        written.finish() != *expected)
+        return false;
+    return replacement.commit();
 }
 
 }  // namespace velmora
