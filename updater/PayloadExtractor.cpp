@@ -5,7 +5,6 @@
 #include "framework/system/ResourceStream.h"
 
 #include <optional>
-#include <string_view>
 
 namespace velmora {
 namespace {

@@ -21,7 +21,7 @@ void loadFromSystemFolder(const char* fileName)
     LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
-DllSearchRestriction restrictSearch() noexcept
+void restrictSearch() noexcept
 {
     // SetDefaultDllDirectories came with Windows 8 and update KB2533623 for Windows 7; importing
     // it would keep the program from starting where it is missing, so it is looked up. kernel32
@@ -32,24 +32,21 @@ DllSearchRestriction restrictSearch() noexcept
                                                        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")))
                                                  : nullptr;
     if (setDefaultDllDirectories && setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32))
-        return DllSearchRestriction::SystemFolderOnly;
+        return;
 
     // Without it the program's own folder cannot be taken out of the search; an empty DLL
     // directory at least takes out the current folder, which a shortcut or a command prompt may
     // have set anywhere.
-    if (SetDllDirectoryA(""))
-        return DllSearchRestriction::CurrentFolderExcluded;
-    return DllSearchRestriction::Unrestricted;
+    SetDllDirectoryA("");
 }
 
 }  // namespace
 
-DllSearchRestriction restrictDllSearchToSystemFolder() noexcept
+void restrictDllSearchToSystemFolder() noexcept
 {
-    const DllSearchRestriction restriction = restrictSearch();
+    restrictSearch();
     for (const char* fileName : {"msimg32.dll", "uxtheme.dll", "dwmapi.dll"})
         loadFromSystemFolder(fileName);
-    return restriction;
 }
 
 }  // namespace fw

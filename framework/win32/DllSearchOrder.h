@@ -10,17 +10,12 @@
 
 namespace fw {
 
-enum class DllSearchRestriction {
-    SystemFolderOnly,       // DLLs loaded by name come from the system folder only
-    CurrentFolderExcluded,  // older systems: the current folder is out, the program's folder is not
-    Unrestricted,           // neither could be set
-};
-
-// Restricts the search, then loads from the system folder the DLLs that system DLLs load by name
-// later on (comctl32 delay-loads msimg32, user32 loads uxtheme, uxtheme loads dwmapi). Those later
-// loads then find them loaded and search nowhere: this covers systems whose search still includes
-// the program's folder, and delay-loads that do not honour the restriction (Wine's). They stay
-// loaded for the life of the process.
-DllSearchRestriction restrictDllSearchToSystemFolder() noexcept;
+// Restricts the search to the system folder; where Windows cannot (Windows 7 without update
+// KB2533623), takes at least the current folder out. Then loads from the system folder the DLLs
+// that system DLLs load by name later on (comctl32 delay-loads msimg32, user32 loads uxtheme,
+// uxtheme loads dwmapi). Those later loads find them loaded and search nowhere: this covers
+// systems whose search still includes the program's folder, and delay-loads that do not honour
+// the restriction (Wine's). They stay loaded for the life of the process.
+void restrictDllSearchToSystemFolder() noexcept;
 
 }  // namespace fw
