@@ -1,5 +1,6 @@
-// One update, as the update button does it without its dialog (the payload written beside the
-// installed executable, flushed and renamed over it, then VER written), against CopyFileA of the
+// One update, as the update button does it without its dialog (the payload checked, written
+// beside the installed executable, flushed, read back and checked, renamed over it, then VER
+// written), against CopyFileA of the
 // same bytes plus a flush; and the private memory the update needs on top of the idle process.
 // The payload is a file of the given size made here and mapped, as the executable's resource is.
 //
@@ -88,12 +89,13 @@ int main(int argc, char** argv)
     }
     const std::span<const std::byte> payload(static_cast<const std::byte*>(view), bytes);
     const velmora::InstalledVersionRecord record("Software\\Korvand\\update-bench");
+    const fw::Sha256Digest digest = fw::Sha256::of(payload);  // the build computes it for the real payload
 
     std::vector<double> update, copy;
     for (int run = 0; run < runs; ++run) {
         copy.push_back(bench::timeRuns(1, [&] { copyAndFlush(payloadPath, copyTarget); })[0] / 1000.0);
         update.push_back(bench::timeRuns(1, [&] {
-            if (!velmora::writePayload(payload, target))
+            if (!velmora::writePayload(payload, digest, target))
                 std::fprintf(stderr, "the update failed\n");
             record.write("VER", "Velmora 2.25");
         })[0] / 1000.0);

@@ -29,6 +29,23 @@ if(_fraction_value STREQUAL "")
   set(_fraction_value 0)
 endif()
 math(EXPR VELMORA_VERSION_SCALED "${_whole} * 10000 + ${_fraction_value}")
+
+# The version resource holds four 16-bit numbers: the whole part, then the fraction as four
+# digits, so that Windows orders 2.3 (2.3000) after 2.25 (2.2500) as the updater does.
+if(_whole GREATER 65535)
+  message(FATAL_ERROR "VELMORA_VERSION '${VELMORA_VERSION}' does not fit a Windows version resource: "
+                      "the part before the point must be at most 65535")
+endif()
+set(VELMORA_VERSION_MAJOR "${_whole}")
+set(VELMORA_VERSION_MINOR "${_fraction_value}")
+# The shortest form, as the updater shows and records it: 02.250 -> 2.25.
+string(REGEX REPLACE "0+$" "" _fraction_text "${_fraction4}")
+if(_fraction_text STREQUAL "")
+  set(VELMORA_VERSION_TEXT "${_whole}")
+else()
+  set(VELMORA_VERSION_TEXT "${_whole}.${_fraction_text}")
+endif()
+message(STATUS "Version resource: ${VELMORA_VERSION_TEXT} (${VELMORA_VERSION_MAJOR}.${VELMORA_VERSION_MINOR}.0.0)")
 message(STATUS "Built-in version: ${VELMORA_VERSION} (scaled ${VELMORA_VERSION_SCALED})")
 
 if(NOT VELMORA_PAYLOAD STREQUAL "")

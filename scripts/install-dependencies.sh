@@ -3,7 +3,8 @@
 # Packages that are already there are not fetched again.
 set -euo pipefail
 packages=(cmake make g++ g++-mingw-w64-x86-64 mingw-w64-tools googletest wine wine64 fonts-wine
-          xvfb xauth xdotool imagemagick clang libclang-rt-14-dev bc)
+          xvfb xauth xdotool imagemagick clang libclang-rt-14-dev zip
+          osslsigncode openssl bc)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test on a fresh Debian 12 machine:
 #   1. the Win32-free code natively, under AddressSanitizer and UndefinedBehaviorSanitizer, and a
-#      short bounded libFuzzer run over what the updater reads from the registry;
+#      bounded libFuzzer run (20 s each) over the version text, registry values and window
+#      descriptions;
 #   2. the Windows build (MinGW-w64, static, 64-bit) and its tests under Wine, on a virtual X
-#      display, with one Wine prefix inside the build tree.
+#      display, with one Wine prefix inside the build tree; among them the release checks:
+#      imports and hardening, a signed copy, planted DLLs, faults, and a second build of the
+#      release zip that must give the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh

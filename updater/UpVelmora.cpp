@@ -2,6 +2,7 @@
 // the message loop until the window ends it.
 
 #include "framework/ui/Application.h"
+#include "framework/win32/DllSearchOrder.h"
 #include "updater/InstalledVersionRecord.h"
 #include "updater/Unit1.h"
 
@@ -11,6 +12,8 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // Before the first window: making one is what brings in DLLs such as uxtheme by name.
+    fw::restrictDllSearchToSystemFolder();
     fw::Application& application = fw::Application::instance();
     application.initialize();
     try {

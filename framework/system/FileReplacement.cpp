@@ -79,6 +79,13 @@ std::vector<bool> removeStaleTemporaryFiles(const std::string& folderPrefix)
 
 ExclusiveAccess probeExclusiveAccess(const std::string& path)
 {
+    // Windows refuses to open a read-only file for writing, but Wine running as root opens it all
+    // the same (it keeps the attribute as missing write permission bits, which root ignores).
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return ExclusiveAccess::Denied;
+    }
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file)
@@ -101,7 +108,7 @@ FileReplacement::FileReplacement(std::string targetPath) : targetPath_(std::move
         std::string candidate = folder + temporaryName(number);
         // CREATE_NEW: a file of that name made meanwhile (another updater at work) is never
         // overwritten or removed.
-        file_.reset(CreateFileA(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        file_.reset(CreateFileA(candidate.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file_) {
             temporaryPath_ = std::move(candidate);
@@ -128,6 +135,22 @@ bool FileReplacement::write(std::span<const std::byte> bytes)
     const BOOL isWritten = WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
                                      &written, nullptr);
     return isWritten && written == bytes.size();
+}
+
+bool FileReplacement::readBack(const std::function<void(std::span<const std::byte>)>& consume)
+{
+    LARGE_INTEGER start{};
+    if (!file_ || !SetFilePointerEx(file_.get(), start, nullptr, FILE_BEGIN))
+        return false;
+    std::vector<std::byte> piece(64 * 1024);
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file_.get(), piece.data(), static_cast<DWORD>(piece.size()), &read, nullptr))
+            return false;
+        if (read == 0)
+            return true;  // end of file
+        consume(std::span(piece).first(read));
+    }
 }
 
 bool FileReplacement::commit()

@@ -9,6 +9,7 @@
 #include "framework/win32/Handles.h"
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -45,6 +46,11 @@ public:
     // Writes all of `bytes` in a single WriteFile call, straight from the caller's memory.
     // False if the file is not open or fewer bytes were written (e.g. the disk is full).
     bool write(std::span<const std::byte> bytes);
+
+    // Reads the temporary file from its start to its end, handing the bytes to `consume` piece by
+    // piece: what commit() would put in the target's place. False if the file is not open or
+    // cannot be read to its end. Further writes append after what was read.
+    bool readBack(const std::function<void(std::span<const std::byte>)>& consume);
 
     // Flushes the temporary file to disk, closes it and renames it over the target (replacing an
     // existing target). False leaves the target as it was; the temporary file is then removed by

@@ -1,11 +1,11 @@
 #include "framework/system/Registry.h"
 
 #include "framework/core/Error.h"
+#include "framework/core/RegistryValue.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <string_view>
 #include <vector>
 
 namespace fw {
@@ -29,15 +29,10 @@ std::string RegistryKey::readString(const std::string& name) const
     DWORD size = 0;
     if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         return {};  // no such value
-    if (size == 0)
-        return {};  // a value without data reads as empty, whatever its type
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
-        throw RegistryError(formatMessage("Invalid data type for '%s'", name));
-
     // The value may grow between the two calls (another process writing it): ask again with the
     // new size until it fits. For ANSI calls the first size is already an upper bound (the
     // registry stores UTF-16), so this loop normally runs once.
-    std::vector<char> buffer;
+    std::vector<std::byte> buffer;
     LONG status = ERROR_MORE_DATA;
     while (status == ERROR_MORE_DATA) {
         buffer.resize(size + 1);
@@ -47,12 +42,12 @@ std::string RegistryKey::readString(const std::string& name) const
     }
     if (status != ERROR_SUCCESS)
         return {};  // removed in the meantime
-    if (size != 0 && type != REG_SZ && type != REG_EXPAND_SZ)
+    // The type may have changed meanwhile too: decode what was read, as it was read.
+    const std::optional<std::string> text =
+        registryValueText(type, std::span(buffer).first(std::min<std::size_t>(size, buffer.size())));
+    if (!text)
         throw RegistryError(formatMessage("Invalid data type for '%s'", name));
-
-    // The text ends at its first zero byte; a value stored without a terminator ends at its size.
-    const std::string_view stored(buffer.data(), std::min<std::size_t>(size, buffer.size()));
-    return std::string(stored.substr(0, stored.find('\0')));
+    return *text;
 }
 
 void RegistryKey::writeString(const std::string& name, const std::string& text) const

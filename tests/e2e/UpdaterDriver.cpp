@@ -70,14 +70,14 @@ void sendMouseButton(DWORD flags)
 
 }  // namespace
 
-UpdaterDriver::UpdaterDriver(const std::string& executable)
+UpdaterDriver::UpdaterDriver(const std::string& executable, const StartArgs& args)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION information{};
     std::string commandLine = "\"" + executable + "\"";
-    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &information))
+    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        args.currentFolder.empty() ? nullptr : args.currentFolder.c_str(), &startup, &information))
         throw fw::Win32Error("CreateProcessA " + executable, GetLastError());
     fw::UniqueKernelHandle thread(information.hThread);
     process_.reset(information.hProcess);

@@ -23,7 +23,12 @@ struct DialogContents {
 
 class UpdaterDriver {
 public:
-    explicit UpdaterDriver(const std::string& executable);
+    struct StartArgs {
+        std::string currentFolder;  // empty: this process's current folder
+    };
+
+    explicit UpdaterDriver(const std::string& executable) : UpdaterDriver(executable, StartArgs{}) {}
+    UpdaterDriver(const std::string& executable, const StartArgs& args);
     ~UpdaterDriver();  // kills the process if it still runs
     UpdaterDriver(const UpdaterDriver&) = delete;
     UpdaterDriver& operator=(const UpdaterDriver&) = delete;

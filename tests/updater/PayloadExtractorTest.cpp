@@ -232,6 +232,52 @@ TEST(PayloadExtractorTest, AMissingResourceRaisesBeforeAnythingIsWritten)
     EXPECT_EQ(folder.fileNames(), onlyTheTarget);
 }
 
+TEST(PayloadExtractorTest, APayloadThatIsNotTheOneItsDigestNamesIsNeverWritten)
+{
+    const ScratchFolder folder;
+    const std::string target = folder.file("Velmora.exe");
+    ASSERT_TRUE(writeWholeFile(target, "installed"));
+    int writes = 0;
+    const auto countWrites = [&](fw::FileReplacement&) { ++writes; };
+
+    // The digest is that of another payload, or not a digest at all.
+    EXPECT_FALSE(extractPayload("Velmora", "Tampered", target, countWrites));
+    EXPECT_FALSE(extractPayload("Velmora", "Garbled", target, countWrites));
+    EXPECT_EQ(writes, 0) << "a temporary file was written before the payload was checked";
+    EXPECT_TRUE(hasContent(target, "installed"));
+    EXPECT_EQ(folder.fileNames(), onlyTheTarget);
+
+    // No digest at all: the build is broken, as without a payload.
+    try {
+        extractPayload("Velmora", "Unvouched", target);
+        FAIL() << "a payload without its digest was accepted";
+    } catch (const fw::ResourceError& error) {
+        EXPECT_STREQ(error.what(), "Resource Unvouched_SHA256 not found");
+    }
+    EXPECT_TRUE(hasContent(target, "installed"));
+    EXPECT_EQ(folder.fileNames(), onlyTheTarget);
+}
+
+TEST(PayloadExtractorTest, AWrittenFileThatReadsBackDifferentDoesNotReplaceTheTarget)
+{
+    const ScratchFolder folder;
+    const std::string target = folder.file("Velmora.exe");
+    ASSERT_TRUE(writeWholeFile(target, "installed"));
+
+    // Something between our write and the disk adds a byte: the file no longer is the payload.
+    EXPECT_FALSE(extractPayload("Velmora", "UpGrade", target, [&](fw::FileReplacement& replacement) {
+        EXPECT_TRUE(hasContent(target, "installed")) << "the target changed before the check";
+        const char extra = 'x';
+        EXPECT_TRUE(replacement.write(std::as_bytes(std::span(&extra, 1))));
+    }));
+    EXPECT_TRUE(hasContent(target, "installed"));
+    EXPECT_EQ(folder.fileNames(), onlyTheTarget);
+
+    // Untouched, the same payload goes in.
+    EXPECT_TRUE(extractPayload("Velmora", "UpGrade", target, [](fw::FileReplacement&) {}));
+    EXPECT_TRUE(hasContent(target, readWholeFile(standinPath())));
+}
+
 TEST(PayloadExtractorTest, AFullDiskLeavesTheInstalledFileIntactAndNoTemporaryFile)
 {
     // Drive T: is a 1 MiB tmpfs set up by the ctest fixture updater_tests_small_drive_mount.

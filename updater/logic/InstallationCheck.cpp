@@ -3,6 +3,16 @@
 #include "framework/core/Error.h"
 
 namespace velmora {
+namespace {
+
+std::string shown(const std::string& value)
+{
+    if (value.size() <= longestShownValue)
+        return value;
+    return value.substr(0, longestShownValue) + "...";
+}
+
+}  // namespace
 
 InstallationReport checkInstallation(const InstallationRecord& record, VersionNumber builtIn,
                                      char decimalSeparator)
@@ -17,13 +27,13 @@ InstallationReport checkInstallation(const InstallationRecord& record, VersionNu
     }
 
     const std::string versionText = record.versionValue.substr(versionPrefixLength);
-    report.lines.push_back("Cale Velmora       : " + record.folder);
-    report.lines.push_back("Versiune instalata : " + versionText);
+    report.lines.push_back("Cale Velmora       : " + shown(record.folder));
+    report.lines.push_back("Versiune instalata : " + shown(versionText));
     report.updateCaption = "Actualizare la versiunea " + builtIn.text(decimalSeparator);
 
     const auto installed = VersionNumber::parse(versionText);
     if (!installed) {
-        report.error = fw::formatMessage(invalidVersionFormat, versionText);
+        report.error = fw::formatMessage(invalidVersionFormat, shown(versionText));
         return report;
     }
     if (*installed >= builtIn)

@@ -31,6 +31,12 @@ inline constexpr const char* invalidVersionFormat = "'%s' is not a valid version
 // The record's VER starts with the product name and one space; the version text follows.
 inline constexpr std::size_t versionPrefixLength = 8;
 
+// A value longer than this is shown cut, with "..." after it, in the report lines and the error:
+// the longest path Windows programs handle, far beyond any real folder or version. Another
+// program may have stored megabytes, which the report box and a message box would take minutes
+// to lay out, unable to show them anyway.
+inline constexpr std::size_t longestShownValue = 260;
+
 InstallationReport checkInstallation(const InstallationRecord& record, VersionNumber builtIn,
                                      char decimalSeparator);
 

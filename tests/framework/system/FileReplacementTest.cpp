@@ -53,6 +53,12 @@ TEST(FileReplacementTest, ProbeTellsFreeAbsentAndBusyFilesApartWithoutChangingTh
         EXPECT_EQ(fw::probeExclusiveAccess(target), ExclusiveAccess::Denied);
     }
     EXPECT_EQ(readWholeFile(target), "installed");
+
+    // Read-only: Wine as root would have let it be written.
+    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(fw::probeExclusiveAccess(target), ExclusiveAccess::Denied);
+    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_EQ(readWholeFile(target), "installed");
 }
 
 TEST(FileReplacementTest, CommitReplacesTheTargetAndLeavesNoTemporaryFile)
@@ -155,4 +161,29 @@ TEST(FileReplacementTest, AFailedRenameLeavesTheTargetAndRemovesTheTemporaryFile
     }
     EXPECT_EQ(GetFileAttributesA(target.path().c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_TRUE(folder.fileNames().empty());
+}
+
+TEST(FileReplacementTest, ReadBackGivesExactlyWhatWasWrittenAndLaterWritesAppend)
+{
+    const ScratchFolder folder;
+    const std::string target = folder.file("Velmora.exe");
+    // More than one piece of reading, and not a whole number of pieces.
+    std::string content;
+    for (int i = 0; i < 200000; ++i)
+        content += static_cast<char>(i * 7 % 251);
+
+    FileReplacement replacement(target);
+    ASSERT_TRUE(replacement.write(bytesOf(content)));
+    std::string readBack;
+    std::size_t pieces = 0;
+    ASSERT_TRUE(replacement.readBack([&](std::span<const std::byte> piece) {
+        readBack.append(reinterpret_cast<const char*>(piece.data()), piece.size());
+        ++pieces;
+    }));
+    EXPECT_TRUE(readBack == content) << readBack.size() << " bytes read back of " << content.size();
+    EXPECT_GT(pieces, 1u);
+
+    ASSERT_TRUE(replacement.write(bytesOf("tail")));
+    ASSERT_TRUE(replacement.commit());
+    EXPECT_TRUE(fw::test::hasContent(target, content + "tail"));
 }

@@ -62,6 +62,18 @@ TEST(RegistryTest, StringsReadAsStoredUpToTheirFirstZeroByte)
     EXPECT_EQ(key.readString("expandable"), "%ProgramFiles%\\Velmora");
 }
 
+TEST(RegistryTest, AMegabyteStringAndAnOddByteCountReadWhole)
+{
+    const ScratchKey scratch;
+    const std::string huge(1024 * 1024, 'v');
+    setRaw(scratch, "huge", REG_SZ, huge.c_str(), static_cast<DWORD>(huge.size() + 1));
+    setRaw(scratch, "odd", REG_SZ, "Velmora 2.2", 11);  // no terminator, odd size
+
+    const RegistryKey key = open32(scratch);
+    EXPECT_TRUE(key.readString("huge") == huge);
+    EXPECT_EQ(key.readString("odd"), "Velmora 2.2");
+}
+
 TEST(RegistryTest, MissingValuesAndValuesWithoutDataReadAsEmptyWhateverTheirType)
 {
     const ScratchKey scratch;

@@ -92,3 +92,27 @@ TEST(InstallationCheck, CaptionUsesTheGivenSeparatorAndTheShortestBuiltInText)
     EXPECT_EQ(checkInstallation({"C:\\V", "Velmora 1"}, VersionNumber::fromScaled(30000), '.').updateCaption,
               "Actualizare la versiunea 3");
 }
+
+// Bug: a record holding a megabyte of version digits kept the updater busy for minutes laying out
+// the report line and the error box; values are now shown cut after 260 characters.
+TEST(InstallationCheck, OverlongValuesAreShownCutButCheckedWhole)
+{
+    const std::string longest(260, 'd');
+    const auto atTheLimit = check(longest, "Velmora 2." + std::string(258, '5'));
+    EXPECT_EQ(atTheLimit.lines[0], "Cale Velmora       : " + longest);
+    EXPECT_EQ(atTheLimit.lines[1], "Versiune instalata : 2." + std::string(258, '5'));
+    EXPECT_EQ(atTheLimit.error, "'2." + std::string(258, '5') + "' is not a valid version number");
+
+    const auto beyond = check(longest + "x", "Velmora 2." + std::string(1000000, '5'));
+    EXPECT_EQ(beyond.lines[0], "Cale Velmora       : " + longest + "...");
+    EXPECT_EQ(beyond.lines[1], "Versiune instalata : 2." + std::string(258, '5') + "...");
+    EXPECT_EQ(beyond.error, "'2." + std::string(258, '5') + "...' is not a valid version number");
+    EXPECT_FALSE(beyond.updateEnabled);
+
+    // Only what is shown is cut: a long folder with a valid version still enables the update,
+    // which then works on the whole folder.
+    const auto longFolder = check(std::string(70000, 'd'), "Velmora 2.2");
+    EXPECT_EQ(longFolder.lines[0].size(), std::string("Cale Velmora       : ").size() + 263);
+    EXPECT_TRUE(longFolder.updateEnabled);
+    EXPECT_FALSE(longFolder.error);
+}
