@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define FW_SHA256_X86 1
+#include <cpuid.h>
+#include <immintrin.h>
+#endif
+
 namespace fw {
 namespace {
 
@@ -33,16 +39,7 @@ int hexDigitValue(char c)
     return -1;
 }
 
-}  // namespace
-
-void Sha256::reset()
-{
-    state_ = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a, 0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
-    pendingSize_ = 0;
-    totalSize_ = 0;
-}
-
-void Sha256::compress(const std::uint8_t* block)
+void compressPortable(std::array<std::uint32_t, 8>& state, const std::uint8_t* block)
 {
     std::array<std::uint32_t, 64> schedule;
     for (int i = 0; i < 16; ++i)
@@ -54,7 +51,7 @@ void Sha256::compress(const std::uint8_t* block)
         schedule[i] = schedule[i - 16] + s0 + schedule[i - 7] + s1;
     }
 
-    auto [a, b, c, d, e, f, g, h] = state_;
+    auto [a, b, c, d, e, f, g, h] = state;
     for (int i = 0; i < 64; ++i) {
         const std::uint32_t sum1 = rotateRight(e, 6) ^ rotateRight(e, 11) ^ rotateRight(e, 25);
         const std::uint32_t choice = (e & f) ^ (~e & g);
@@ -72,8 +69,107 @@ void Sha256::compress(const std::uint8_t* block)
         a = temp1 + temp2;
     }
     const std::array<std::uint32_t, 8> added = {a, b, c, d, e, f, g, h};
-    for (std::size_t i = 0; i < state_.size(); ++i)
-        state_[i] += added[i];
+    for (std::size_t i = 0; i < state.size(); ++i)
+        state[i] += added[i];
+}
+
+#ifdef FW_SHA256_X86
+bool hasShaExtensions()
+{
+    unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+    if (!__get_cpuid(1, &eax, &ebx, &ecx, &edx))
+        return false;
+    const bool ssse3 = ecx & (1u << 9);
+    const bool sse41 = ecx & (1u << 19);
+    if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx))
+        return false;
+    return ssse3 && sse41 && (ebx & (1u << 29));
+}
+
+// The SHA extensions work on the state as the pairs ABEF and CDGH, four rounds a step: two
+// SHA256RNDS2 with the step's message words plus round constants, while SHA256MSG1/MSG2 extend
+// the message schedule four words at a time, a step ahead of where it is used.
+__attribute__((target("sha,sse4.1,ssse3"))) void compressShaExtensions(std::array<std::uint32_t, 8>& state,
+                                                                         const std::uint8_t* blocks, std::size_t count)
+{
+    const __m128i byteSwap = _mm_set_epi64x(0x0c0d0e0f08090a0bULL, 0x0405060700010203ULL);
+    __m128i dcba = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&state[0]));
+    __m128i hgfe = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&state[4]));
+    const __m128i cdab = _mm_shuffle_epi32(dcba, 0xB1);
+    const __m128i efgh = _mm_shuffle_epi32(hgfe, 0x1B);
+    __m128i abef = _mm_alignr_epi8(cdab, efgh, 8);
+    __m128i cdgh = _mm_blend_epi16(efgh, cdab, 0xF0);
+
+    for (; count > 0; --count, blocks += 64) {
+        const __m128i abefBefore = abef;
+        const __m128i cdghBefore = cdgh;
+        __m128i words[4];
+        for (int step = 0; step < 16; ++step) {
+            __m128i& current = words[step % 4];
+            if (step < 4)
+                current = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(blocks + 16 * step)), byteSwap);
+            __m128i message = _mm_add_epi32(current,
+                                            _mm_loadu_si128(reinterpret_cast<const __m128i*>(&roundConstants[4 * step])));
+            cdgh = _mm_sha256rnds2_epu32(cdgh, abef, message);
+            if (step >= 3 && step <= 14) {
+                __m128i& next = words[(step + 1) % 4];
+                next = _mm_add_epi32(next, _mm_alignr_epi8(current, words[(step + 3) % 4], 4));
+                next = _mm_sha256msg2_epu32(next, current);
+            }
+            message = _mm_shuffle_epi32(message, 0x0E);
+            abef = _mm_sha256rnds2_epu32(abef, cdgh, message);
+            if (step >= 1 && step <= 12) {
+                __m128i& previous = words[(step + 3) % 4];
+                previous = _mm_sha256msg1_epu32(previous, current);
+            }
+        }
+        abef = _mm_add_epi32(abef, abefBefore);
+        cdgh = _mm_add_epi32(cdgh, cdghBefore);
+    }
+
+    const __m128i feba = _mm_shuffle_epi32(abef, 0x1B);
+    const __m128i dchg = _mm_shuffle_epi32(cdgh, 0xB1);
+    dcba = _mm_blend_epi16(feba, dchg, 0xF0);
+    hgfe = _mm_alignr_epi8(dchg, feba, 8);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(&state[0]), dcba);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(&state[4]), hgfe);
+}
+
+bool accelerated = hasShaExtensions();
+#else
+bool accelerated = false;
+#endif
+
+}  // namespace
+
+bool Sha256::isAccelerated() { return accelerated; }
+
+void Sha256::setAccelerated(bool on)
+{
+#ifdef FW_SHA256_X86
+    accelerated = on && hasShaExtensions();
+#else
+    (void)on;
+#endif
+}
+
+void Sha256::compress(const std::uint8_t* blocks, std::size_t count)
+{
+#ifdef FW_SHA256_X86
+    if (accelerated) {
+        compressShaExtensions(state_, blocks, count);
+        return;
+    }
+#endif
+    for (; count > 0; --count, blocks += 64)
+        compressPortable(state_, blocks);
+}
+
+void Sha256::reset()
+{
+    state_ = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a, 0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
+    pendingSize_ = 0;
+    totalSize_ = 0;
 }
 
 void Sha256::update(std::span<const std::byte> bytes)
@@ -90,12 +186,14 @@ void Sha256::update(std::span<const std::byte> bytes)
         remaining -= taken;
         if (pendingSize_ < pending_.size())
             return;
-        compress(pending_.data());
+        compress(pending_.data(), 1);
         pendingSize_ = 0;
     }
     // Whole blocks straight from the caller's memory: the payload is megabytes, not copied.
-    for (; remaining >= pending_.size(); remaining -= pending_.size(), data += pending_.size())
-        compress(data);
+    const std::size_t wholeBlocks = remaining / pending_.size();
+    compress(data, wholeBlocks);
+    data += wholeBlocks * pending_.size();
+    remaining -= wholeBlocks * pending_.size();
     if (remaining > 0)
         std::memcpy(pending_.data(), data, remaining);
     pendingSize_ = remaining;
@@ -108,13 +206,13 @@ Sha256Digest Sha256::finish()
     pending_[pendingSize_++] = 0x80;
     if (pendingSize_ > pending_.size() - 8) {
         std::memset(pending_.data() + pendingSize_, 0, pending_.size() - pendingSize_);
-        compress(pending_.data());
+        compress(pending_.data(), 1);
         pendingSize_ = 0;
     }
     std::memset(pending_.data() + pendingSize_, 0, pending_.size() - 8 - pendingSize_);
     for (int i = 0; i < 8; ++i)
         pending_[pending_.size() - 1 - i] = static_cast<std::uint8_t>(bitCount >> (8 * i));
-    compress(pending_.data());
+    compress(pending_.data(), 1);
 
     Sha256Digest digest;
     for (std::size_t i = 0; i < state_.size(); ++i)

@@ -16,7 +16,22 @@ std::string hexOf(std::string_view text) { return fw::toHex(Sha256::of(text)); }
 
 }  // namespace
 
-TEST(Sha256, PublishedTestVectors)
+// Every test runs twice: with the processor's SHA extensions where it has them, and with the
+// portable compression.
+class Sha256Paths : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        Sha256::setAccelerated(GetParam());
+        if (GetParam() && !Sha256::isAccelerated())
+            GTEST_SKIP() << "this processor has no SHA extensions";
+    }
+    void TearDown() override { Sha256::setAccelerated(true); }
+};
+INSTANTIATE_TEST_SUITE_P(Compression, Sha256Paths, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Extensions" : "Portable"; });
+
+TEST_P(Sha256Paths, PublishedTestVectors)
 {
     EXPECT_EQ(hexOf(""), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     EXPECT_EQ(hexOf("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
@@ -28,7 +43,7 @@ TEST(Sha256, PublishedTestVectors)
     EXPECT_EQ(hexOf(std::string(1000000, 'a')), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
 }
 
-TEST(Sha256, LengthsAroundTheBlockAndPaddingBoundaries)
+TEST_P(Sha256Paths, LengthsAroundTheBlockAndPaddingBoundaries)
 {
     // 55 bytes leave room for the length in the last block, 56 do not; 64 fill a block exactly.
     const std::vector<std::pair<std::size_t, const char*>> cases = {
@@ -45,7 +60,7 @@ TEST(Sha256, LengthsAroundTheBlockAndPaddingBoundaries)
         EXPECT_EQ(hexOf(std::string(length, 'x')), expected) << length << " bytes";
 }
 
-TEST(Sha256, PiecesOfAnySizeGiveTheDigestOfTheWhole)
+TEST_P(Sha256Paths, PiecesOfAnySizeGiveTheDigestOfTheWhole)
 {
     // Every byte value, three times over: 768 bytes.
     std::string message;
