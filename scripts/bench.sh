@@ -13,7 +13,7 @@ mkdir -p "$WINEPREFIX"
 bench=build/windows/bench
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -e
-  wineserver -p
+  wineserver -p || true  # already running is fine
   wineboot </dev/null >/dev/null 2>&1
   bench='"$bench"'
   echo "== Buttons"
