@@ -1,25 +1,11 @@
 #include "framework/win32/DllSearchOrder.h"
 
-#include <windows.h>
+#include "framework/win32/SystemLibrary.h"
 
-#include <string>
+#include <windows.h>
 
 namespace fw {
 namespace {
-
-void loadFromSystemFolder(const char* fileName)
-{
-    if (LoadLibraryExA(fileName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32) || GetLastError() != ERROR_INVALID_PARAMETER)
-        return;
-    // Windows 7 without update KB2533623 does not know the flag: a full path is loaded from that
-    // path only, and LOAD_WITH_ALTERED_SEARCH_PATH looks for its own dependencies beside it.
-    char folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return;
-    const std::string path = std::string(folder, length) + "\\" + fileName;
-    LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-}
 
 void restrictSearch() noexcept
 {
@@ -45,8 +31,11 @@ void restrictSearch() noexcept
 void restrictDllSearchToSystemFolder() noexcept
 {
     restrictSearch();
-    for (const char* fileName : {"msimg32.dll", "uxtheme.dll", "dwmapi.dll"})
-        loadFromSystemFolder(fileName);
+    // Loaded now from the system folder and kept for the process's life, so that a later load
+    // by name finds them already there.
+    static const SystemLibrary pinned[] = {SystemLibrary("msimg32.dll"), SystemLibrary("uxtheme.dll"),
+                                           SystemLibrary("dwmapi.dll")};
+    (void)pinned;
 }
 
 }  // namespace fw
