@@ -29,8 +29,10 @@ using release_test::updaterPath;
 
 class UpdaterFaults : public InstalledVelmora {
 protected:
-    // Runs the check, clicks the update button and expects the refusal, with nothing changed.
-    void expectUpdateRefused(const std::string& executable = updaterPath())
+    // Runs the check, clicks the update button and expects the refusal (by default the request to
+    // close Velmora first), with nothing changed.
+    void expectUpdateRefused(const std::string& executable = updaterPath(), const std::string& caption = "Error",
+                             const std::string& text = "Inchideti mai intai Velmora!")
     {
         UpdaterDriver updater(executable);
         ASSERT_TRUE(updater.waitForWindow());
@@ -38,8 +40,8 @@ protected:
         updater.clickUpdateButton();
         DialogContents dialog;
         ASSERT_TRUE(updater.waitForDialog(dialog));
-        EXPECT_EQ(dialog.caption, "Error");
-        EXPECT_EQ(dialog.text, "Inchideti mai intai Velmora!");
+        EXPECT_EQ(dialog.caption, caption);
+        EXPECT_EQ(dialog.text, text);
         ASSERT_TRUE(updater.clickDialogOk());
         EXPECT_EQ(updater.reportLines().size(), 2u) << "an update was reported";
         expectInstallationUnchanged(textValue("Velmora 2.2"));
@@ -192,19 +194,8 @@ TEST_F(UpdaterFaults, BuildWithoutPayloadSaysSoAndWritesNothing)
 {
     // The same program built without its payload resource (tests/release/CMakeLists.txt).
     recordOlderInstallation();
-    UpdaterDriver updater(release_test::buildFolder() + "\\tests\\broken-build\\UpVelmora.exe");
-    ASSERT_TRUE(updater.waitForWindow());
-    ASSERT_TRUE(updater.waitForReportLines(2));
-    updater.clickUpdateButton();
-    DialogContents dialog;
-    ASSERT_TRUE(updater.waitForDialog(dialog));
-    EXPECT_EQ(dialog.caption, "Upvelmora");
-    EXPECT_EQ(dialog.text, "Resource UpGrade not found.");
-    ASSERT_TRUE(updater.clickDialogOk());
-    EXPECT_EQ(updater.reportLines().size(), 2u);
-    expectInstallationUnchanged(textValue("Velmora 2.2"));
-    updater.pressKey(VK_ESCAPE);
-    EXPECT_TRUE(updater.waitForExit());
+    expectUpdateRefused(release_test::buildFolder() + "\\tests\\broken-build\\UpVelmora.exe", "Upvelmora",
+                        "Resource UpGrade not found.");
 }
 
 // Values another program (or a damaged registry) may have left in the record. Each case is one
