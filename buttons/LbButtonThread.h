@@ -5,7 +5,7 @@
 // fades it waits without cost. It looks at its termination flag at the top of each pass only: a
 // pass that has begun its sleep always ends with a hand-off.
 
-#include "framework/ui/WorkerThread.h"
+#include "framework/ui/threading/WorkerThread.h"
 
 #include <functional>
 

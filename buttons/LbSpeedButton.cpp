@@ -4,10 +4,10 @@
 #include "buttons/LbColorStyle.h"
 #include "framework/core/Accelerator.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/ui/Form.h"
-#include "framework/ui/ImageList.h"
-#include "framework/ui/Panel.h"
-#include "framework/ui/PopupMenu.h"
+#include "framework/ui/windows/Form.h"
+#include "framework/ui/controls/ImageList.h"
+#include "framework/ui/controls/Panel.h"
+#include "framework/ui/app/PopupMenu.h"
 
 #include <windows.h>
 
@@ -262,7 +262,7 @@ void TLbSpeedButton::paint(fw::Canvas& canvas)
     inputs.numGlyphs = numGlyphs_;
     inputs.glyph = &glyph_;
     inputs.down = down_;
-    inputs.pointerInside = mouseInside_;
+    inputs.pointerInside = pointerInside_;
     inputs.transparent = transparent_;
     inputs.enabled = isEnabled();
     inputs.flat = flat_;
@@ -274,7 +274,7 @@ void TLbSpeedButton::paint(fw::Canvas& canvas)
     inputs.hotTrackColor = hotTrackColor_;
     inputs.lightColor = lightColor_;
     inputs.shadowColor = shadowColor_;
-    const fw::Font& chosenFont = mouseInside_ && useHotTrackFont_ ? hotTrackFont_ : font();
+    const fw::Font& chosenFont = pointerInside_ && useHotTrackFont_ ? hotTrackFont_ : font();
     // A caption drawn straight onto the key colour must have hard edges: a smoothed edge would be
     // a mix of text and key colour, which is copied and shows as a pink fringe.
     std::optional<fw::Font> hardEdged;
@@ -381,7 +381,7 @@ void TLbSpeedButton::mouseEntered()
 {
     if (!isEnabled() || !isShowing())
         return;
-    mouseInside_ = true;
+    pointerInside_ = true;
     fadeLevel_ = 8;
     refresh();
     if (OnMouseEnter)
@@ -390,7 +390,7 @@ void TLbSpeedButton::mouseEntered()
 
 void TLbSpeedButton::mouseLeft()
 {
-    mouseInside_ = false;
+    pointerInside_ = false;
     if (slowDecease_) {
         // The ticks repaint from here on.
         if (FFadeThread && FFadeThread->isSuspended())

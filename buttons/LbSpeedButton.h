@@ -35,8 +35,8 @@
 #include "buttons/LbTypes.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Font.h"
-#include "framework/ui/GraphicControl.h"
-#include "framework/ui/Published.h"
+#include "framework/ui/controls/GraphicControl.h"
+#include "framework/ui/description/Published.h"
 
 #include <memory>
 
@@ -97,8 +97,6 @@ public:
     fw::NotifyEvent OnMouseEnter;
     fw::NotifyEvent OnMouseExit;
 
-    // The hover state that the face shows, for people looking at a button from outside.
-    bool isMouseInside() const { return mouseInside_; }
     int fadeLevel() const { return fadeLevel_; }
 
     // The published properties, for window descriptions.
@@ -109,10 +107,11 @@ public:
     bool pressMomentarily();
 
     // What assistive technology is told: a push button, pressed while Down, hot while the
-    // pointer is inside; its default action is pressMomentarily().
+    // pointer is inside (the hover state that the face shows); its default action is
+    // pressMomentarily().
     fw::AccessibleRole accessibleRole() const override { return fw::AccessibleRole::PushButton; }
     bool isPressed() const override { return down_; }
-    bool isHotTracked() const override { return mouseInside_; }
+    bool isPointerInside() const override { return pointerInside_; }
     bool doDefaultAction() override { return pressMomentarily(); }
 
     // One step of a slow fade, run on the GUI thread on behalf of the fade worker.
@@ -157,7 +156,7 @@ private:
     bool useHotTrackFont_ = false;
     bool wordWrap_ = false;
 
-    bool mouseInside_ = false;  // FMouseInside
+    bool pointerInside_ = false;
     int fadeLevel_ = 0;         // FFadeLevel: eighths of HotTrackColor in the face colour
     std::unique_ptr<TLbButtonThread> FFadeThread;
     // The worker that the SlowDecease setter is stopping: its late ticks change nothing.

@@ -3,8 +3,8 @@
 
 #include "buttons/LbSpeedButton.h"
 
-#include "framework/ui/Panel.h"
-#include "framework/ui/PublishedClasses.h"
+#include "framework/ui/controls/Panel.h"
+#include "framework/ui/description/PublishedClasses.h"
 
 namespace lb {
 namespace {

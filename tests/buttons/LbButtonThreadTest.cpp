@@ -131,7 +131,7 @@ TEST_F(FadeTest, ReEnteringDuringAFadeShowsTheHotColourAndFadesWhileInside)
     const std::vector<int> all = levels();
     const std::vector<int> afterEntry(all.begin() + 3, all.end());
     EXPECT_EQ(afterEntry, (std::vector<int>{8, 7, 6, 5, 4, 3, 2, 1, 0}));
-    EXPECT_TRUE(button_->isMouseInside());
+    EXPECT_TRUE(button_->isPointerInside());
     EXPECT_FALSE(paintsWithin(150ms));
 
     steps_.clear();

@@ -3,7 +3,7 @@
 
 #include "SpeedButtonFixture.h"
 
-#include "framework/ui/PublishedClasses.h"
+#include "framework/ui/description/PublishedClasses.h"
 
 namespace {
 

@@ -35,15 +35,15 @@ TEST_F(LbSpeedButtonTest, DraggingOffAndBack)
 {
     ProbeButton& button = *button_;
     pointAt(*panel_, 20, 20);
-    ASSERT_TRUE(button.isMouseInside());
+    ASSERT_TRUE(button.isPointerInside());
     // Row 1 carries the inner outline in the face colour: gold, or the hot-track colour.
     EXPECT_EQ(facePixel(button, 50, 1), goldHot) << "hot look";
     press(button);
     pointAt(*panel_, 200, 200);  // dragged off: the hot look goes, the pressed face stays
-    EXPECT_FALSE(button.isMouseInside());
+    EXPECT_FALSE(button.isPointerInside());
     EXPECT_EQ(facePixel(button, 50, 2), goldRow2Down);
     pointAt(*panel_, 30, 20);  // dragged back on before the release: hot again
-    EXPECT_TRUE(button.isMouseInside());
+    EXPECT_TRUE(button.isPointerInside());
     // The pressed face in the hot colour: what the painter makes of down, inside, level 8.
     fw::Bitmap expected(108, 31);
     LbFaceInputs hotDown;
@@ -203,9 +203,9 @@ TEST_F(LbSpeedButtonTest, ADisabledButtonIgnoresPressHotLookAndAccelerator)
     pointAt(*panel_, 20, 20);
     button.setEnabled(false);
     pointAt(*panel_, 200, 200);  // leaving clears the inside flag, without OnMouseExit
-    EXPECT_FALSE(button.isMouseInside());
+    EXPECT_FALSE(button.isPointerInside());
     pointAt(*panel_, 20, 20);  // entering: no hot look, no OnMouseEnter
-    EXPECT_FALSE(button.isMouseInside());
+    EXPECT_FALSE(button.isPointerInside());
     EXPECT_EQ(facePixel(button, 50, 1), gold);
     press(button);
     release(button);

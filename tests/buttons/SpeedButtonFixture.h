@@ -8,13 +8,14 @@
 
 #include "buttons/LbButtons.h"
 #include "framework/core/Error.h"
+#include "framework/ui/accessibility/Accessibility.h"
 #include "framework/graphics/Bitmap.h"
-#include "framework/ui/Action.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/Form.h"
-#include "framework/ui/ImageList.h"
-#include "framework/ui/Panel.h"
-#include "framework/ui/PopupMenu.h"
+#include "framework/ui/model/Action.h"
+#include "framework/ui/app/Application.h"
+#include "framework/ui/windows/Form.h"
+#include "framework/ui/controls/ImageList.h"
+#include "framework/ui/controls/Panel.h"
+#include "framework/ui/app/PopupMenu.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -75,6 +76,7 @@ protected:
 
     void SetUp() override
     {
+        fw::enableAccessibility();  // as the application does: panels made here are accessible
         events.clear();
         SetCursorPos(2, 2);
         form_ = &sharedForm();

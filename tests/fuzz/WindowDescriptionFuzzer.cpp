@@ -5,7 +5,7 @@
 //   - reading into components either succeeds or fails with a DescriptionError, and a failure
 //     leaves the root without children (the sanitizers see any leak or stray pointer).
 
-#include "framework/ui/Published.h"
+#include "framework/ui/description/Published.h"
 
 #include <cstddef>
 #include <cstdint>

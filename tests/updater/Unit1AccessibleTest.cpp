@@ -4,6 +4,7 @@
 
 #include "updater/Unit1.h"
 
+#include "framework/ui/accessibility/Accessibility.h"
 #include "tests/AccessibleClient.h"
 #include "updater/InstalledVersionRecord.h"
 
@@ -21,6 +22,7 @@ TEST(TForm1Accessible, ButtonsBeforeAndAfterTheCheckOfAnOlderInstallation)
     record.write("CALE", "C:\\Program Files\\Velmora");
     record.write("VER", "Velmora 2.2");
     ComApartment apartment;
+    fw::enableAccessibility();  // as the application does when it initialises
     velmora::TForm1 form(keyPath);
     fw::ComPtr<IAccessible> panel = objectFromWindow(form.Panel1->handle());
     ASSERT_TRUE(panel);

@@ -6,7 +6,7 @@
 #include "framework/core/Error.h"
 #include "framework/core/FormatSettings.h"
 #include "framework/system/ResourceStream.h"
-#include "framework/ui/Application.h"
+#include "framework/ui/app/Application.h"
 #include "tests/framework/system/TestScratch.h"
 #include "updater/InstalledVersionRecord.h"
 

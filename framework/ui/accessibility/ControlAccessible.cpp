@@ -1,0 +1,266 @@
+#include "framework/ui/accessibility/ControlAccessible.h"
+
+#include "framework/core/Accelerator.h"
+#include "framework/ui/controls/GraphicControl.h"
+#include "framework/ui/accessibility/PanelAccessibility.h"
+
+namespace fw {
+namespace {
+
+bool isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+}  // namespace
+
+ControlAccessible::ControlAccessible(PanelAccessibility& host, GraphicControl& control)
+    : host_(&host), control_(&control)
+{
+}
+
+void ControlAccessible::disconnect()
+{
+    host_ = nullptr;
+    control_ = nullptr;
+}
+
+HRESULT ControlAccessible::check(const VARIANT& child) const
+{
+    if (!control_)
+        return CO_E_OBJNOTCONNECTED;
+    return isSelf(child) ? S_OK : E_INVALIDARG;
+}
+
+bool ControlAccessible::isPushButton() const { return control_->accessibleRole() == AccessibleRole::PushButton; }
+
+HRESULT ControlAccessible::get_accParent(IDispatch** parent)
+{
+    if (!parent)
+        return E_POINTER;
+    *parent = nullptr;
+    if (!control_)
+        return CO_E_OBJNOTCONNECTED;
+    return guarded([&] {
+        *parent = host_->panelObject().release();
+        return *parent ? S_OK : E_FAIL;
+    });
+}
+
+HRESULT ControlAccessible::get_accChildCount(long* count)
+{
+    if (!count)
+        return E_POINTER;
+    *count = 0;
+    return control_ ? S_OK : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT ControlAccessible::get_accChild(VARIANT, IDispatch** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    return control_ ? E_INVALIDARG : CO_E_OBJNOTCONNECTED;  // it has no children
+}
+
+HRESULT ControlAccessible::get_accName(VARIANT child, BSTR* name)
+{
+    if (!name)
+        return E_POINTER;
+    *name = nullptr;
+    if (const HRESULT checked = check(child); checked != S_OK)
+        return checked;
+    return guarded([&] { return setText(name, captionAsShown(control_->caption(), isLeadByte)); });
+}
+
+HRESULT ControlAccessible::get_accValue(VARIANT child, BSTR* value)
+{
+    if (!value)
+        return E_POINTER;
+    *value = nullptr;
+    const HRESULT checked = check(child);
+    return checked != S_OK ? checked : DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT ControlAccessible::get_accDescription(VARIANT child, BSTR* description)
+{
+    if (!description)
+        return E_POINTER;
+    *description = nullptr;
+    if (const HRESULT checked = check(child); checked != S_OK)
+        return checked;
+    return guarded([&] { return setText(description, control_->hint()); });
+}
+
+HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role)
+{
+    if (!role)
+        return E_POINTER;
+    setEmpty(role);
+    if (const HRESULT checked = check(child); checked != S_OK)
+        return checked;
+    setInteger(role, isPushButton() ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
+    return S_OK;
+}
+
+HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state)
+{
+    if (!state)
+        return E_POINTER;
+    setEmpty(state);
+    if (const HRESULT checked = check(child); checked != S_OK)
+        return checked;
+    long flags = 0;
+    if (!control_->isEnabled())
+        flags |= STATE_SYSTEM_UNAVAILABLE;
+    if (control_->isPressed())
+        flags |= STATE_SYSTEM_PRESSED;
+    if (control_->isPointerInside())
+        flags |= STATE_SYSTEM_HOTTRACKED;
+    // Hidden itself, or on a panel that is not on screen.
+    if (!control_->isShowing())
+        flags |= STATE_SYSTEM_INVISIBLE;
+    setInteger(state, flags);
+    return S_OK;
+}
+
+HRESULT ControlAccessible::get_accHelp(VARIANT child, BSTR* help)
+{
+    if (!help)
+        return E_POINTER;
+    *help = nullptr;
+    const HRESULT checked = check(child);
+    return checked != S_OK ? checked : DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT ControlAccessible::get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic)
+{
+    if (!helpFile || !topic)
+        return E_POINTER;
+    *helpFile = nullptr;
+    *topic = 0;
+    const HRESULT checked = check(child);
+    return checked != S_OK ? checked : DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
+{
+    if (!shortcut)
+        return E_POINTER;
+    *shortcut = nullptr;
+    if (const HRESULT checked = check(child); checked != S_OK)
+        return checked;
+    if (!isPushButton())
+        return S_FALSE;
+    return guarded([&] {
+        const auto character = acceleratorCharacter(control_->caption(), isLeadByte);
+        return setText(shortcut, character ? "Alt+" + std::string(1, static_cast<char>(*character)) : "");
+    });
+}
+
+HRESULT ControlAccessible::get_accFocus(VARIANT* focused)
+{
+    if (!focused)
+        return E_POINTER;
+    setEmpty(focused);
+    // Having no window, the control never takes the keyboard focus.
+    return control_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT ControlAccessible::get_accSelection(VARIANT* selected)
+{
+    if (!selected)
+        return E_POINTER;
+    setEmpty(selected);
+    return control_ ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
+{
+    if (!action)
+        return E_POINTER;
+    *action = nullptr;
+    if (const HRESULT checked = check(child); checked != S_OK)
+        return checked;
+    if (!isPushButton())
+        return S_FALSE;
+    return guarded([&] { return setText(action, "Press"); });
+}
+
+HRESULT ControlAccessible::accSelect(long, VARIANT child)
+{
+    const HRESULT checked = check(child);
+    return checked != S_OK ? checked : DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT ControlAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
+{
+    if (!left || !top || !width || !height)
+        return E_POINTER;
+    *left = *top = *width = *height = 0;
+    if (const HRESULT checked = check(child); checked != S_OK)
+        return checked;
+    const Point corner = control_->clientToScreen(Point{0, 0});
+    *left = corner.x;
+    *top = corner.y;
+    *width = control_->bounds().width;
+    *height = control_->bounds().height;
+    return S_OK;
+}
+
+HRESULT ControlAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
+{
+    if (!end)
+        return E_POINTER;
+    setEmpty(end);
+    if (const HRESULT checked = check(start); checked != S_OK)
+        return checked;
+    return guarded([&]() -> HRESULT {
+        switch (direction) {
+        case NAVDIR_FIRSTCHILD:
+        case NAVDIR_LASTCHILD:
+            return S_FALSE;  // no children
+        case NAVDIR_NEXT:
+        case NAVDIR_PREVIOUS: {
+            // The siblings are the panel's other children; a hidden control has no place there.
+            const long id = host_->childIdOf(*control_);
+            const long sibling = id ? host_->siblingId(id, direction == NAVDIR_NEXT ? 1 : -1) : 0;
+            if (!sibling)
+                return S_FALSE;
+            ComPtr<IDispatch> object = host_->childObject(sibling);
+            if (!object)
+                return E_FAIL;
+            setDispatch(end, object.release());
+            return S_OK;
+        }
+        default:
+            return DISP_E_MEMBERNOTFOUND;  // no spatial navigation
+        }
+    });
+}
+
+HRESULT ControlAccessible::accHitTest(long x, long y, VARIANT* found)
+{
+    if (!found)
+        return E_POINTER;
+    setEmpty(found);
+    if (!control_)
+        return CO_E_OBJNOTCONNECTED;
+    const Point corner = control_->clientToScreen(Point{0, 0});
+    const Rect onScreen{corner.x, corner.y, control_->bounds().width, control_->bounds().height};
+    if (!onScreen.contains(Point{static_cast<int>(x), static_cast<int>(y)}))
+        return S_FALSE;
+    setInteger(found, CHILDID_SELF);
+    return S_OK;
+}
+
+HRESULT ControlAccessible::accDoDefaultAction(VARIANT child)
+{
+    if (const HRESULT checked = check(child); checked != S_OK)
+        return checked;
+    if (!isPushButton())
+        return DISP_E_MEMBERNOTFOUND;
+    // Refused at once when it would be refused later, so that the client learns of it.
+    if (!control_->isEnabled() || !control_->isShowing())
+        return E_FAIL;
+    return guarded([&] { return host_->queueDefaultAction(*control_) ? S_OK : E_FAIL; });
+}
+
+}  // namespace fw

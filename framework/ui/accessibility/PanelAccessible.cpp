@@ -1,0 +1,242 @@
+#include "framework/ui/accessibility/PanelAccessible.h"
+
+#include "framework/ui/accessibility/PanelAccessibility.h"
+
+namespace fw {
+
+PanelAccessible::PanelAccessible(PanelAccessibility& host, ComPtr<IAccessible> standard)
+    : host_(&host), standard_(std::move(standard))
+{
+}
+
+void PanelAccessible::disconnect()
+{
+    host_ = nullptr;
+    standard_.reset();
+}
+
+template <typename Call>
+HRESULT PanelAccessible::answer(const VARIANT& child, Call call)
+{
+    if (!host_)
+        return CO_E_OBJNOTCONNECTED;
+    if (isSelf(child))
+        return call(standard_.get(), child);
+    if (child.vt != VT_I4)
+        return E_INVALIDARG;
+    return guarded([&]() -> HRESULT {
+        ComPtr<IDispatch> dispatch = host_->childObject(child.lVal);
+        if (!dispatch)
+            return E_INVALIDARG;
+        ComPtr<IAccessible> object;
+        if (FAILED(dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(object.put()))))
+            return E_FAIL;
+        return call(object.get(), selfVariant());
+    });
+}
+
+HRESULT PanelAccessible::handOut(long childId, VARIANT* result)
+{
+    ComPtr<IDispatch> object = host_->childObject(childId);
+    if (!object)
+        return E_FAIL;
+    setDispatch(result, object.release());
+    return S_OK;
+}
+
+HRESULT PanelAccessible::get_accParent(IDispatch** parent)
+{
+    if (!parent)
+        return E_POINTER;
+    *parent = nullptr;
+    return host_ ? standard_->get_accParent(parent) : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT PanelAccessible::get_accChildCount(long* count)
+{
+    if (!count)
+        return E_POINTER;
+    *count = 0;
+    if (!host_)
+        return CO_E_OBJNOTCONNECTED;
+    return guarded([&] {
+        *count = host_->childCount();
+        return S_OK;
+    });
+}
+
+HRESULT PanelAccessible::get_accChild(VARIANT child, IDispatch** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    if (!host_)
+        return CO_E_OBJNOTCONNECTED;
+    if (child.vt != VT_I4 || child.lVal == CHILDID_SELF)
+        return E_INVALIDARG;
+    return guarded([&] {
+        *object = host_->childObject(child.lVal).release();
+        return *object ? S_OK : E_INVALIDARG;
+    });
+}
+
+HRESULT PanelAccessible::get_accName(VARIANT child, BSTR* name)
+{
+    if (!name)
+        return E_POINTER;
+    *name = nullptr;
+    return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accName(self, name); });
+}
+
+HRESULT PanelAccessible::get_accValue(VARIANT child, BSTR* value)
+{
+    if (!value)
+        return E_POINTER;
+    *value = nullptr;
+    return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accValue(self, value); });
+}
+
+HRESULT PanelAccessible::get_accDescription(VARIANT child, BSTR* description)
+{
+    if (!description)
+        return E_POINTER;
+    *description = nullptr;
+    return answer(child,
+                  [&](IAccessible* object, VARIANT self) { return object->get_accDescription(self, description); });
+}
+
+HRESULT PanelAccessible::get_accRole(VARIANT child, VARIANT* role)
+{
+    if (!role)
+        return E_POINTER;
+    setEmpty(role);
+    return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accRole(self, role); });
+}
+
+HRESULT PanelAccessible::get_accState(VARIANT child, VARIANT* state)
+{
+    if (!state)
+        return E_POINTER;
+    setEmpty(state);
+    return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accState(self, state); });
+}
+
+HRESULT PanelAccessible::get_accHelp(VARIANT child, BSTR* help)
+{
+    if (!help)
+        return E_POINTER;
+    *help = nullptr;
+    return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accHelp(self, help); });
+}
+
+HRESULT PanelAccessible::get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic)
+{
+    if (!helpFile || !topic)
+        return E_POINTER;
+    *helpFile = nullptr;
+    *topic = 0;
+    return answer(child,
+                  [&](IAccessible* object, VARIANT self) { return object->get_accHelpTopic(helpFile, self, topic); });
+}
+
+HRESULT PanelAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
+{
+    if (!shortcut)
+        return E_POINTER;
+    *shortcut = nullptr;
+    return answer(child,
+                  [&](IAccessible* object, VARIANT self) { return object->get_accKeyboardShortcut(self, shortcut); });
+}
+
+HRESULT PanelAccessible::get_accFocus(VARIANT* focused)
+{
+    if (!focused)
+        return E_POINTER;
+    setEmpty(focused);
+    return host_ ? standard_->get_accFocus(focused) : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT PanelAccessible::get_accSelection(VARIANT* selected)
+{
+    if (!selected)
+        return E_POINTER;
+    setEmpty(selected);
+    return host_ ? standard_->get_accSelection(selected) : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT PanelAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
+{
+    if (!action)
+        return E_POINTER;
+    *action = nullptr;
+    return answer(child,
+                  [&](IAccessible* object, VARIANT self) { return object->get_accDefaultAction(self, action); });
+}
+
+HRESULT PanelAccessible::accSelect(long flags, VARIANT child)
+{
+    return answer(child, [&](IAccessible* object, VARIANT self) { return object->accSelect(flags, self); });
+}
+
+HRESULT PanelAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
+{
+    if (!left || !top || !width || !height)
+        return E_POINTER;
+    *left = *top = *width = *height = 0;
+    return answer(child, [&](IAccessible* object, VARIANT self) {
+        return object->accLocation(left, top, width, height, self);
+    });
+}
+
+HRESULT PanelAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
+{
+    if (!end)
+        return E_POINTER;
+    setEmpty(end);
+    if (!host_)
+        return CO_E_OBJNOTCONNECTED;
+    return guarded([&]() -> HRESULT {
+        const long count = host_->childCount();
+        if (isSelf(start) && (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD)) {
+            if (count == 0)
+                return S_FALSE;
+            return handOut(direction == NAVDIR_FIRSTCHILD ? 1 : count, end);
+        }
+        // Between the panel's children the order is the panel's, whatever their own objects say.
+        if (start.vt == VT_I4 && start.lVal != CHILDID_SELF &&
+            (direction == NAVDIR_NEXT || direction == NAVDIR_PREVIOUS)) {
+            if (start.lVal < 1 || start.lVal > count)
+                return E_INVALIDARG;
+            const long sibling = host_->siblingId(start.lVal, direction == NAVDIR_NEXT ? 1 : -1);
+            return sibling ? handOut(sibling, end) : S_FALSE;
+        }
+        return answer(start,
+                      [&](IAccessible* object, VARIANT self) { return object->accNavigate(direction, self, end); });
+    });
+}
+
+HRESULT PanelAccessible::accHitTest(long x, long y, VARIANT* found)
+{
+    if (!found)
+        return E_POINTER;
+    setEmpty(found);
+    if (!host_)
+        return CO_E_OBJNOTCONNECTED;
+    return guarded([&]() -> HRESULT {
+        const long childId = host_->childIdAt(Point{static_cast<int>(x), static_cast<int>(y)});
+        if (childId < 0)
+            return S_FALSE;
+        if (childId == CHILDID_SELF) {
+            setInteger(found, CHILDID_SELF);
+            return S_OK;
+        }
+        return handOut(childId, found);
+    });
+}
+
+HRESULT PanelAccessible::accDoDefaultAction(VARIANT child)
+{
+    return answer(child, [&](IAccessible* object, VARIANT self) { return object->accDoDefaultAction(self); });
+}
+
+}  // namespace fw

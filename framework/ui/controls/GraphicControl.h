@@ -1,0 +1,223 @@
+#pragma once
+// GraphicControl: a window-less control. It owns a rectangle inside its parent panel (parent
+// client coordinates), has no window handle of its own, paints itself on the parent's surface
+// and receives mouse messages and notifications that the parent and the application route to
+// it (PointerRouter.h describes the routing).
+//
+// Messages reach a control through perform(), which calls the virtual windowProc(); a control
+// that handles a message itself overrides windowProc() and passes the rest to defaultHandler(),
+// the generic behaviour below:
+//   - left press: marks the press for a click, then mouseDown() raises onMouseDown; right and
+//     middle presses only raise it. The router has taken the mouse capture for the control
+//     before the press reaches it;
+//   - left release: the router has released the capture; click() if the press was marked and
+//     the release point lies inside the control, and only then mouseUp() raises onMouseUp. A
+//     click handler therefore runs while the control still shows its pressed state;
+//   - a double-click's second press (WM_LBUTTONDBLCLK) reaches the control as an ordinary press
+//     unless it asks for double-clicks (wantsDoubleClicks; the parent converts the message); a
+//     double-click that the control leaves to defaultHandler() counts as a left press;
+//   - click() executes the linked action, or else raises onClick.
+// Mouse coordinates are the control's own: (0, 0) is its top-left corner.
+//
+// Colour and font follow the parent's while parentColor / parentFont are on; assigning either
+// turns that off. Enabled, visible, caption, colour and font changes invalidate the control.
+//
+// Events (onClick, onMouseDown, ...) are raised with the control as sender on the GUI thread.
+
+#include "framework/core/Color.h"
+#include "framework/graphics/Font.h"
+#include "framework/ui/model/AccessibleTypes.h"
+#include "framework/ui/model/Action.h"
+#include "framework/ui/model/Component.h"
+#include "framework/ui/model/ControlMessage.h"
+#include "framework/ui/model/Geometry.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace fw {
+
+class Canvas;
+class Panel;
+class TPopupMenu;
+
+enum class MouseButton { Left, Right, Middle };
+enum class Cursor { Default, HandPoint };
+
+struct ShiftState {
+    bool shift = false;
+    bool control = false;
+    bool alt = false;
+    bool left = false;    // buttons held during the event
+    bool right = false;
+    bool middle = false;
+    friend bool operator==(const ShiftState&, const ShiftState&) = default;
+};
+
+using MouseEvent = std::function<void(Component& sender, MouseButton button, ShiftState shift, int x, int y)>;
+using MouseMoveEvent = std::function<void(Component& sender, ShiftState shift, int x, int y)>;
+
+enum THelpType { htKeyword, htContext };
+
+// Stored only; no layout follows from them.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+struct TAnchors {
+    bool left = true;
+    bool top = true;
+    bool right = false;
+    bool bottom = false;
+    friend bool operator==(const TAnchors&, const TAnchors&) = default;
+};
+
+class GraphicControl : public Component, private ActionClient {
+public:
+    explicit GraphicControl(Component* owner);
+    GraphicControl(Panel& parent, Rect bounds);  // no owner, placed at once
+    ~GraphicControl() override;
+
+    // Placement. Setting the parent adds the control on top of the parent's others.
+    Panel* parent() const { return parent_; }
+    void setParent(Panel* parent);
+    Rect bounds() const { return bounds_; }
+    void setBounds(Rect bounds);
+    void setLeft(int left) { setBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
+    void setTop(int top) { setBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
+    void setWidth(int width) { setBounds({bounds_.left, bounds_.top, width, bounds_.height}); }
+    void setHeight(int height) { setBounds({bounds_.left, bounds_.top, bounds_.width, height}); }
+    // A point of this control in screen coordinates; without a parent window, as if the parent's
+    // corner were at the screen's.
+    Point clientToScreen(Point point) const;
+
+    void setName(const std::string& name) override;  // a caption equal to the old name follows it
+    Component* parentComponent() const override;
+    void loaded() override;  // repaints what was read
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);
+    TColor color() const { return color_; }
+    void setColor(TColor color);
+    bool parentColor() const { return parentColor_; }
+    void setParentColor(bool parentColor);
+    Font& font() { return font_; }
+    const Font& font() const { return font_; }
+    bool parentFont() const { return parentFont_; }
+    void setParentFont(bool parentFont);
+    bool isEnabled() const { return isEnabled_; }
+    void setEnabled(bool enabled);
+    bool isVisible() const { return isVisible_; }
+    void setVisible(bool visible);
+    // Visible, with a parent window that is visible on screen.
+    bool isShowing() const;
+    Cursor cursor() const { return cursor_; }
+    void setCursor(Cursor cursor) { cursor_ = cursor; }
+    const std::string& hint() const { return hint_; }
+    void setHint(const std::string& hint) { hint_ = hint; }
+    bool showHint() const { return showHint_; }
+    void setShowHint(bool showHint) { showHint_ = showHint; parentShowHint_ = false; }
+    bool parentShowHint() const { return parentShowHint_; }
+    void setParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
+    THelpType helpType() const { return helpType_; }
+    void setHelpType(THelpType type) { helpType_ = type; }
+    const std::string& helpKeyword() const { return helpKeyword_; }
+    void setHelpKeyword(const std::string& keyword) { helpKeyword_ = keyword; }
+    int helpContext() const { return helpContext_; }
+    void setHelpContext(int context) { helpContext_ = context; }
+    TAlign align() const { return align_; }
+    void setAlign(TAlign align) { align_ = align; }
+    TAnchors anchors() const { return anchors_; }
+    void setAnchors(TAnchors anchors) { anchors_ = anchors; }
+    TPopupMenu* popupMenu() const { return popupMenu_; }
+    void setPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }  // not owned
+    TBasicAction* action() const { return action_; }
+    void setAction(TBasicAction* action);                        // not owned
+
+    // Asks the parent to repaint this control's rectangle later, its own background first.
+    // Without a parent, nothing happens.
+    void invalidate();
+    // Paints at once on the parent's surface, without erasing what is there. Nothing happens
+    // while the control is invisible (and not designed) or loading. Raises fw::Error "Control
+    // '<name>' has no parent window" when there is no parent window to paint on.
+    void paintNow();
+    // Bits per pixel of the surface the control paints on; needs the parent window as paintNow().
+    virtual int colorDepth() const;
+
+    // Sends a message to this control and returns its result.
+    long long perform(unsigned message, unsigned long long wParam = 0, long long lParam = 0);
+    bool wantsDoubleClicks() const { return wantsDoubleClicks_; }
+
+    // Called by the host: paints the whole control; the canvas origin is the control's corner and
+    // drawing is clipped to it.
+    virtual void paint(Canvas& canvas) = 0;
+    // The host lost the mouse capture in the middle of a press (another window took it).
+    virtual void captureLost();
+
+    // What assistive technology is told about this control (the parent answers for it, see
+    // PanelAccessibility.h); its name is the caption as shown and its location the bounds.
+    virtual AccessibleRole accessibleRole() const { return AccessibleRole::Graphic; }
+    virtual bool isPressed() const { return false; }
+    virtual bool isPointerInside() const { return false; }
+    // The default action, run for assistive technology from the parent's message queue; false
+    // when the control has none or refuses it now (disabled, hidden).
+    virtual bool doDefaultAction() { return false; }
+
+    NotifyEvent onClick;
+    MouseEvent onMouseDown;
+    MouseEvent onMouseUp;
+    MouseMoveEvent onMouseMove;
+
+protected:
+    virtual void windowProc(ControlMessage& message);
+    void defaultHandler(ControlMessage& message);
+
+    virtual void mouseDown(MouseButton button, ShiftState shift, int x, int y);
+    virtual void mouseUp(MouseButton button, ShiftState shift, int x, int y);
+    virtual void mouseMove(ShiftState shift, int x, int y);
+    virtual void click();
+    // Takes over the action's caption, enabled state, hint, visibility and click handler; with
+    // `checkDefaults`, each only while the control's own value is still its default.
+    virtual void actionChange(TBasicAction& action, bool checkDefaults);
+
+    void setWantsDoubleClicks(bool wants) { wantsDoubleClicks_ = wants; }
+    // Tells assistive technology that something it reads of this control changed; the setters
+    // here report caption, enabled state, visibility and bounds themselves.
+    void notifyAccessibleChange(AccessibleChange change);
+
+    // Expires when the control is destroyed. A handler raised from inside the control (a click)
+    // may free it; code that goes on afterwards checks this first.
+    std::weak_ptr<const void> lifeline() const { return lifeline_; }
+
+private:
+    friend class Panel;
+    void actionChanged(TBasicAction& action) override;
+    void actionFreed(TBasicAction& action) override;
+    void followParentColor();
+    void followParentFont();
+
+    Panel* parent_ = nullptr;
+    Rect bounds_;
+    std::string caption_;
+    TColor color_ = clWindow;
+    bool parentColor_ = true;
+    Font font_;
+    bool parentFont_ = true;
+    bool isCopyingParentFont_ = false;
+    bool isEnabled_ = true;
+    bool isVisible_ = true;
+    Cursor cursor_ = Cursor::Default;
+    std::string hint_;
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
+    THelpType helpType_ = htContext;
+    std::string helpKeyword_;
+    int helpContext_ = 0;
+    TAlign align_ = alNone;
+    TAnchors anchors_;
+    TPopupMenu* popupMenu_ = nullptr;
+    TBasicAction* action_ = nullptr;
+    bool wantsDoubleClicks_ = false;
+    bool isPressedForClick_ = false;
+    std::shared_ptr<const void> lifeline_ = std::make_shared<int>(0);
+};
+
+}  // namespace fw

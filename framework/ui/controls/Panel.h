@@ -1,0 +1,102 @@
+#pragma once
+// Panel: a child window with a flat colour and a raised one-pixel bevel, parent of window-less
+// controls and of windowed ones (the memo).
+//
+// What it does for its window-less controls, in panel client coordinates:
+//   - painting: WM_PAINT fills the background and the bevel, then paints every visible control
+//     that meets the update region, in the parent's order (later ones on top), each clipped to
+//     its rectangle with the origin at its corner;
+//   - mouse messages, capture, entering and leaving belong to the pointer router
+//     (PointerRouter.h), which the panel hands every mouse message; a press on a disabled control
+//     or on no control stays with the panel. The panel only asks Windows for WM_MOUSELEAVE, so
+//     that a pointer leaving the window wakes the loop up;
+//   - the controls follow the panel's colour and font while their parentColor / parentFont are on.
+// A control registers itself by setting its parent; when one is removed, every capture and hover
+// pointer to it is cleared.
+// An observer, made for every panel by the factory that a higher layer installs (the accessibility
+// layer does, see PanelObserver.h), hears of every control that arrives, leaves or changes and
+// sees the panel's window messages first.
+
+#include "framework/core/Color.h"
+#include "framework/graphics/Font.h"
+#include "framework/ui/model/Component.h"
+#include "framework/ui/model/Geometry.h"
+#include "framework/ui/controls/PanelObserver.h"
+#include "framework/win32/Handles.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+class GraphicControl;
+
+enum TBevelCut { bvNone, bvLowered, bvRaised };
+// Which controls a hit test finds: the pointer's routing skips disabled ones, hovering does not.
+enum class HitTest { VisibleAndEnabled, Visible };
+
+class Panel : public Component {
+public:
+    Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner = nullptr);
+    ~Panel() override;
+
+    native::WindowHandle handle() const { return window_.get(); }
+    Rect bounds() const { return bounds_; }
+    void setBounds(Rect bounds);
+    void setLeft(int left) { setBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
+    void setTop(int top) { setBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
+    void setWidth(int width) { setBounds({bounds_.left, bounds_.top, width, bounds_.height}); }
+    void setHeight(int height) { setBounds({bounds_.left, bounds_.top, bounds_.width, height}); }
+    TColor color() const { return color_; }
+    void setColor(TColor color);
+    const Font& font() const { return font_; }
+    void setFont(const Font& font);
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);  // drawn in the middle, beneath the controls
+    TBevelCut bevelOuter() const { return bevelOuter_; }
+    void setBevelOuter(TBevelCut bevel);
+
+    // The component this panel sits in (its form or panel), for window descriptions.
+    Component* parentComponent() const override { return parentComponent_; }
+    void setParentComponent(Component* parent) { parentComponent_ = parent; }
+
+    // The window-less controls in the parent's order: the first one is painted first.
+    int controlCount() const { return static_cast<int>(controls_.size()); }
+    GraphicControl& control(int index) const { return *controls_.at(static_cast<std::size_t>(index)); }
+    // The topmost control at `where` (panel client coordinates) that passes `test`, or null.
+    GraphicControl* controlAt(Point where, HitTest test) const;
+
+    // Repaints `area` (panel client coordinates) later, background first.
+    void invalidate(Rect area);
+
+    // The panel that owns `window`, or null.
+    static Panel* fromWindow(native::WindowHandle window);
+    static const std::vector<Panel*>& livePanels();
+    // Every panel made from now on gets an observer from `factory`; null: none.
+    static void setObserverFactory(PanelObserverFactory factory);
+
+    // The window procedure's entry point for this panel's messages.
+    long long handleMessage(unsigned message, unsigned long long wParam, long long lParam);
+
+private:
+    friend class GraphicControl;
+    void addControl(GraphicControl& control);
+    void removeControl(GraphicControl& control);
+    void controlChanged(GraphicControl& control, AccessibleChange change);
+    void paint();
+
+    UniqueWindow window_;
+    Rect bounds_;
+    TColor color_;
+    UniqueBrush background_;
+    Font font_;
+    std::string caption_;
+    TBevelCut bevelOuter_ = bvRaised;
+    Component* parentComponent_ = nullptr;
+    std::vector<GraphicControl*> controls_;  // not owned; in the parent's order, last on top
+    bool isTrackingLeave_ = false;
+    std::unique_ptr<PanelObserver> observer_;  // last: it goes before the window does
+};
+
+}  // namespace fw

@@ -1,0 +1,121 @@
+#include "framework/ui/controls/PointerRouter.h"
+
+#include "framework/ui/controls/GraphicControl.h"
+#include "framework/ui/controls/Panel.h"
+#include "framework/ui/model/RunHandler.h"
+
+#include <windows.h>
+#include <windowsx.h>
+
+namespace fw {
+namespace {
+
+// The visible, enabled window at a screen point, top-level window first, then down its children.
+// Not WindowFromPoint: under Wine 8 it returned our panel although a newer top-most window of the
+// same thread covered it, while ChildWindowFromPointEx on the desktop found the cover.
+HWND windowAt(POINT screen)
+{
+    constexpr UINT skip = CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT;
+    HWND window = ChildWindowFromPointEx(GetDesktopWindow(), screen, skip);
+    while (window) {
+        POINT client = screen;
+        ScreenToClient(window, &client);
+        HWND child = ChildWindowFromPointEx(window, client, skip);
+        if (!child || child == window)
+            break;
+        window = child;
+    }
+    return window;
+}
+
+bool isDoubleClick(unsigned message)
+{
+    return message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
+}
+
+}  // namespace
+
+PointerRouter& PointerRouter::instance()
+{
+    static PointerRouter router;
+    return router;
+}
+
+GraphicControl* PointerRouter::targetAt(const Panel& panel, Point where) const
+{
+    if (capturing_ && capturing_->parent() == &panel)
+        return capturing_;
+    return panel.controlAt(where, HitTest::VisibleAndEnabled);
+}
+
+bool PointerRouter::routeMouse(Panel& panel, unsigned message, unsigned long long wParam, long long lParam)
+{
+    const Point where{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    GraphicControl* target = targetAt(panel, where);
+    if (!target)
+        return false;
+    // A control that does not ask for double-clicks sees the second press as a plain press.
+    if (isDoubleClick(message) && !target->wantsDoubleClicks())
+        message -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        capturing_ = target;
+        SetCapture(panel.handle());
+    } else if (message == WM_LBUTTONUP && capturing_ == target) {
+        // Released before the control hears of the release, so that a click handler runs without
+        // the capture. Cleared first: ReleaseCapture sends WM_CAPTURECHANGED.
+        capturing_ = nullptr;
+        if (GetCapture() == panel.handle())
+            ReleaseCapture();
+    }
+    const Rect bounds = target->bounds();
+    runHandler([&] { target->perform(message, wParam, pointParam(where.x - bounds.left, where.y - bounds.top)); });
+    return true;
+}
+
+void PointerRouter::captureChanged(Panel& panel)
+{
+    if (!capturing_ || capturing_->parent() != &panel)
+        return;
+    GraphicControl* lost = capturing_;
+    capturing_ = nullptr;
+    runHandler([&] { lost->captureLost(); });
+}
+
+void PointerRouter::updateHover()
+{
+    POINT pointer;
+    if (!GetCursorPos(&pointer))
+        return;
+    GraphicControl* under = nullptr;
+    // Hidden and disabled windows are passed over; a window that covers ours is found instead.
+    HWND window = windowAt(pointer);
+    if (Panel* panel = Panel::fromWindow(window)) {
+        ScreenToClient(window, &pointer);
+        under = panel->controlAt(Point{pointer.x, pointer.y}, HitTest::Visible);
+    }
+    if (capturing_ && under != capturing_)
+        under = nullptr;
+    if (under == hovered_)
+        return;
+    GraphicControl* previous = hovered_;
+    hovered_ = under;
+    if (previous)
+        runHandler([&] { previous->perform(message::mouseLeave); });
+    // The leave handler may have removed the new control (forget() clears hovered_).
+    if (under && hovered_ == under)
+        runHandler([&] { under->perform(message::mouseEnter); });
+}
+
+void PointerRouter::forget(GraphicControl& control)
+{
+    if (hovered_ == &control)
+        hovered_ = nullptr;
+    if (capturing_ != &control)
+        return;
+    capturing_ = nullptr;
+    Panel* panel = control.parent();
+    if (panel && GetCapture() == panel->handle())
+        ReleaseCapture();
+}
+
+}  // namespace fw
