@@ -9,9 +9,9 @@
 #include "buttons/LbSpeedButton.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/Form.h"
-#include "framework/ui/Panel.h"
+#include "framework/ui/app/Application.h"
+#include "framework/ui/windows/Form.h"
+#include "framework/ui/controls/Panel.h"
 
 #include <windows.h>
 

@@ -2,10 +2,10 @@
 
 #include "framework/core/Error.h"
 #include "framework/core/FormatSettings.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/MessageDialog.h"
+#include "framework/ui/app/Application.h"
+#include "framework/ui/app/MessageDialog.h"
 #include "framework/system/ResourceStream.h"
-#include "framework/ui/PublishedClasses.h"
+#include "framework/ui/description/PublishedClasses.h"
 #include "updater/InstalledVersionRecord.h"
 #include "updater/PayloadExtractor.h"
 #include "updater/logic/InstallationCheck.h"

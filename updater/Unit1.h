@@ -10,11 +10,11 @@
 // the program.
 
 #include "buttons/LbSpeedButton.h"
-#include "framework/ui/Form.h"
-#include "framework/ui/Memo.h"
-#include "framework/ui/Panel.h"
-#include "framework/ui/Published.h"
-#include "framework/ui/Timer.h"
+#include "framework/ui/windows/Form.h"
+#include "framework/ui/windows/Memo.h"
+#include "framework/ui/controls/Panel.h"
+#include "framework/ui/description/Published.h"
+#include "framework/ui/app/Timer.h"
 #include "updater/logic/VersionNumber.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 // UpVelmora: the program entry. Initialises the application, creates the updater window and runs
 // the message loop until the window ends it.
 
-#include "framework/ui/Application.h"
+#include "framework/ui/app/Application.h"
 #include "framework/win32/DllSearchOrder.h"
 #include "updater/InstalledVersionRecord.h"
 #include "updater/Unit1.h"

@@ -8,13 +8,13 @@
 #include "tools/common/DemoGlyph.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/ui/Action.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/Form.h"
-#include "framework/ui/ImageList.h"
-#include "framework/ui/Panel.h"
-#include "framework/ui/PopupMenu.h"
-#include "framework/ui/Timer.h"
+#include "framework/ui/model/Action.h"
+#include "framework/ui/app/Application.h"
+#include "framework/ui/windows/Form.h"
+#include "framework/ui/controls/ImageList.h"
+#include "framework/ui/controls/Panel.h"
+#include "framework/ui/app/PopupMenu.h"
+#include "framework/ui/app/Timer.h"
 
 #include <windows.h>
 
