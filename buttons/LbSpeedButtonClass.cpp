@@ -10,13 +10,7 @@ namespace lb {
 namespace {
 
 using B = TLbSpeedButton;
-using fw::PropertyInfo;
-
-void append(std::vector<PropertyInfo>& to, std::vector<PropertyInfo> from)
-{
-    for (PropertyInfo& property : from)
-        to.push_back(std::move(property));
-}
+using fw::appendProperties;
 
 }  // namespace
 
@@ -47,43 +41,45 @@ fw::ClassInfo TLbSpeedButton::classInfo()
                        },
                        fw::graphicControlHostProperties()};
     auto& properties = info.properties;
-    append(properties, fw::graphicControlProperties({"Action", "Align"}));
+    appendProperties(properties, fw::graphicControlProperties({"Action", "Align"}));
     properties.push_back(fw::enumProperty<B, TLbAlignment>("Alignment", "TAlignment", alignments, taLeftJustify,
                                                            &B::Alignment, &B::setAlignment));
     properties.push_back(fw::booleanProperty<B>("AllowAllUp", false, &B::AllowAllUp, &B::setAllowAllUp));
-    append(properties, fw::graphicControlProperties({"Anchors", "Caption", "Color"}));
+    appendProperties(properties, fw::graphicControlProperties({"Anchors", "Caption", "Color"}));
     properties.push_back(fw::colorProperty<B>("ColorWhenDown", fw::clNone, &B::ColorWhenDown, &B::setColorWhenDown));
     // Read to apply a preset; never written, since it always reads lcsCustom.
     properties.push_back(fw::enumProperty<B, TLbColorStyle>("ColorStyle", "TLbColorStyle", presets, lcsCustom,
                                                             &B::ColorStyle, &B::setColorStyle));
     properties.push_back(fw::booleanProperty<B>("Down", false, &B::Down, &B::setDown));
-    append(properties, fw::graphicControlProperties({"Enabled"}));
+    appendProperties(properties, fw::graphicControlProperties({"Enabled"}));
     properties.push_back(fw::booleanProperty<B>("Flat", false, &B::Flat, &B::setFlat));
-    append(properties, fw::graphicControlProperties({"Font"}));
+    appendProperties(properties, fw::graphicControlProperties({"Font"}));
     properties.push_back(fw::stringProperty<B>("Glyph", &B::glyphResource, &B::setGlyphResource));
     properties.push_back(fw::integerProperty<B>("GroupIndex", 0, &B::GroupIndex, &B::setGroupIndex));
     properties.push_back(fw::colorProperty<B>("HotTrackColor", fw::clNone, &B::HotTrackColor, &B::setHotTrackColor));
-    append(properties, fw::fontProperties(
-                           "HotTrackFont", [](fw::Component& c) -> fw::Font& { return static_cast<B&>(c).HotTrackFont(); },
-                           [](const fw::Component&) { return true; }));
+    appendProperties(properties,
+                     fw::fontProperties(
+                         "HotTrackFont", [](fw::Component& c) -> fw::Font& { return static_cast<B&>(c).HotTrackFont(); },
+                         [](const fw::Component&) { return true; }));
     properties.push_back(fw::enumProperty<B, TLbSpeedButtonLayout>("Layout", "TLbSpeedButtonLayout", layouts,
                                                                    blGlyphLeft, &B::Layout, &B::setLayout));
     properties.push_back(fw::colorProperty<B>("LightColor", fw::clWhite, &B::LightColor, &B::setLightColor));
     properties.push_back(fw::integerProperty<B>("NumGlyphs", 0, &B::NumGlyphs, &B::setNumGlyphs));
-    append(properties, fw::graphicControlProperties({"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"}));
+    appendProperties(properties,
+                     fw::graphicControlProperties({"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"}));
     properties.push_back(fw::colorProperty<B>("ShadowColor", fw::clBlack, &B::ShadowColor, &B::setShadowColor));
-    append(properties, fw::graphicControlProperties({"ShowHint"}));
+    appendProperties(properties, fw::graphicControlProperties({"ShowHint"}));
     properties.push_back(fw::booleanProperty<B>("SlowDecease", false, &B::SlowDecease, &B::setSlowDecease));
     properties.push_back(fw::enumProperty<B, TLbSpeedButtonStyle>("Style", "TLbSpeedButtonStyle", styles, bsNormal,
                                                                   &B::Style, &B::setStyle));
     properties.push_back(fw::booleanProperty<B>("Transparent", false, &B::Transparent, &B::setTransparent));
     properties.push_back(fw::booleanProperty<B>("UseHotTrackFont", false, &B::UseHotTrackFont, &B::setUseHotTrackFont));
-    append(properties, fw::graphicControlProperties({"Visible"}));
+    appendProperties(properties, fw::graphicControlProperties({"Visible"}));
     properties.push_back(fw::booleanProperty<B>("WordWrap", false, &B::WordWrap, &B::setWordWrap));
-    append(properties, fw::graphicControlProperties({"OnClick", "OnMouseDown"}));
+    appendProperties(properties, fw::graphicControlProperties({"OnClick", "OnMouseDown"}));
     properties.push_back(fw::eventProperty<B>("OnMouseEnter", &B::OnMouseEnter));
     properties.push_back(fw::eventProperty<B>("OnMouseExit", &B::OnMouseExit));
-    append(properties, fw::graphicControlProperties({"OnMouseMove", "OnMouseUp"}));
+    appendProperties(properties, fw::graphicControlProperties({"OnMouseMove", "OnMouseUp"}));
     return info;
 }
 

@@ -9,35 +9,21 @@
 //     OnClick = Button2Click
 //   end
 //
-// Values are integers (optionally negative), strings in single quotes ('' for a quote),
-// identifiers (enumeration values, colour names, True/False, handler and component names) and
-// sets of identifiers in brackets. Property names may be dotted (Font.Name), which is how nested
-// properties are written. Blank lines and lines starting with "//" are ignored.
+// Property names may be dotted (Font.Name), which is how nested properties are written. Blank
+// lines and lines starting with "//" are ignored. The text of each value is DescriptionValueText's.
 //
 // Plain C++, no Win32: it builds natively, runs under the sanitizers and is fuzzed. The parser
 // refuses oversized input (DescriptionLimits) and names the line of every error.
 
-#include <cstdint>
+#include "framework/core/DescriptionValueText.h"
+
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace fw {
-
-struct DescriptionValue {
-    enum class Kind { Integer, String, Identifier, Set };
-    Kind kind = Kind::Integer;
-    std::int64_t integer = 0;
-    std::string text;                // the string, or the identifier
-    std::vector<std::string> items;  // the members of a set
-
-    static DescriptionValue ofInteger(std::int64_t value);
-    static DescriptionValue ofString(std::string value);
-    static DescriptionValue ofIdentifier(std::string value);
-    static DescriptionValue ofSet(std::vector<std::string> items);
-    friend bool operator==(const DescriptionValue&, const DescriptionValue&) = default;
-};
 
 struct DescriptionProperty {
     std::string name;
@@ -83,6 +69,5 @@ DescriptionObject parseDescription(std::string_view text, const DescriptionLimit
 
 // The canonical text: two spaces of indent a level, one property a line, in the given order.
 std::string writeDescription(const DescriptionObject& object);
-std::string formatValue(const DescriptionValue& value);
 
 }  // namespace fw

@@ -159,6 +159,32 @@ TEST_F(DescriptionTest, DefaultsParentColourAndFontAndPresetsAreLeftOut)
                            "end\n");
 }
 
+TEST_F(DescriptionTest, AnchorsAndShowHintAreWrittenByTheirOwnRules)
+{
+    struct Case {
+        const char* given;
+        const char* property;
+        const char* written;  // null: left out
+    };
+    const Case cases[] = {
+        // Anchors default to [akLeft, akTop]: no anchor at all is not the default.
+        {"Anchors = []", "Anchors", "    Anchors = []\n"},
+        {"Anchors = [akTop, akLeft]", "Anchors", nullptr},
+        // ShowHint has no default: written whenever it is not the parent's, False too.
+        {"ShowHint = False", "ShowHint", "    ShowHint = False\n"},
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.given);
+        const auto root = read(std::string("object Root: TRootPanel\n  object B: TLbSpeedButton\n    ") +
+                               testCase.given + "\n  end\nend\n");
+        const std::string written = write(*root);
+        if (testCase.written)
+            EXPECT_NE(written.find(testCase.written), std::string::npos) << written;
+        else
+            EXPECT_EQ(written.find(std::string(" ") + testCase.property + " = "), std::string::npos) << written;
+    }
+}
+
 TEST_F(DescriptionTest, NothingIsPaintedWhileReadingAndTheDepthFallbackStillHolds)
 {
     // Buttons made by this reader sit on a display of 256 colours.

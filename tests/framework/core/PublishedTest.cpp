@@ -51,6 +51,54 @@ private:
 
 class Root : public Component {};
 
+struct Marks {
+    bool first = false;
+    bool second = false;
+    bool third = false;
+    friend bool operator==(const Marks&, const Marks&) = default;
+};
+
+// Like anchors: some members are on by default.
+struct Corners {
+    bool topLeft = true;
+    bool bottomRight = false;
+    friend bool operator==(const Corners&, const Corners&) = default;
+};
+
+// Properties whose writing depends on more than a default.
+class Patch : public Component {
+public:
+    using Component::Component;
+    int left = 0;
+    bool isOwnTint = false;
+    TColor tint = clWindow;
+    Marks marks;
+    Corners corners;
+};
+
+std::vector<PropertyInfo> patchProperties()
+{
+    const FlagSetType<Marks> markSet = {
+        "TMarks", "marks", "a mark",
+        {{&Marks::first, "mkFirst"}, {&Marks::second, "mkSecond"}, {&Marks::third, "mkThird"}}};
+    const FlagSetType<Corners> cornerSet = {
+        "TCorners", "corners", "a corner",
+        {{&Corners::topLeft, "cnTopLeft"}, {&Corners::bottomRight, "cnBottomRight"}}};
+    return {
+        integerProperty<Patch>("Left", noDefault, [](const Patch& p) { return p.left; },
+                               [](Patch& p, int v) { p.left = v; }),
+        booleanProperty<Patch>("OwnTint", false, [](const Patch& p) { return p.isOwnTint; },
+                               [](Patch& p, bool v) { p.isOwnTint = v; }),
+        colorProperty<Patch>("Tint", {clWindow, [](const Patch& p) { return p.isOwnTint; }},
+                             [](const Patch& p) { return p.tint; }, [](Patch& p, TColor v) { p.tint = v; }),
+        // No default: written whenever stored, even with no member on.
+        flagSetProperty<Patch, Marks>("Marks", markSet, noDefault, [](const Patch& p) { return p.marks; },
+                                      [](Patch& p, Marks v) { p.marks = v; }),
+        flagSetProperty<Patch, Corners>("Corners", cornerSet, Corners{}, [](const Patch& p) { return p.corners; },
+                                        [](Patch& p, Corners v) { p.corners = v; }),
+    };
+}
+
 ClassRegistry makeClasses()
 {
     ClassRegistry classes;
@@ -70,6 +118,9 @@ ClassRegistry makeClasses()
     };
     classes.add(std::move(widget));
     classes.add(ClassInfo{"TRoot", typeid(Root), {}, {}});
+    classes.add(ClassInfo{"TPatch", typeid(Patch),
+                          [](Component& owner, Component&) { return std::make_unique<Patch>(&owner); },
+                          patchProperties()});
     return classes;
 }
 
@@ -126,6 +177,40 @@ TEST_F(PublishedTest, EveryPropertyOffItsDefaultSurvivesARoundTripAndDefaultsAre
     EXPECT_EQ(writeDescription(describe(again, classes_)), text);
 }
 
+TEST_F(PublishedTest, ValuesAreLeftOutAtTheirDefaultOrWhileNotTheComponentsOwn)
+{
+    struct Case {
+        const char* given;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"", "Left = 0\nMarks = []\n"},
+        {"Left = 7\n", "Left = 7\nMarks = []\n"},
+        {"Tint = clRed\n", "Left = 0\nMarks = []\n"},
+        {"OwnTint = True\nTint = clWindow\n", "Left = 0\nOwnTint = True\nMarks = []\n"},
+        {"OwnTint = True\nTint = clRed\n", "Left = 0\nOwnTint = True\nTint = clRed\nMarks = []\n"},
+        {"Marks = [ mkThird ,mkFirst, mkFirst ]\n", "Left = 0\nMarks = [mkFirst, mkThird]\n"},
+        {"Corners = []\n", "Left = 0\nMarks = []\nCorners = []\n"},
+        {"Corners = [cnTopLeft]\n", "Left = 0\nMarks = []\n"},
+        {"Corners = [cnBottomRight]\n", "Left = 0\nMarks = []\nCorners = [cnBottomRight]\n"},
+    };
+    const auto object = [](const std::string& properties) {
+        std::string text = "object R: TRoot\n  object P: TPatch\n";
+        for (std::size_t start = 0; start < properties.size();) {
+            const std::size_t end = properties.find('\n', start) + 1;
+            text += "    " + properties.substr(start, end - start);
+            start = end;
+        }
+        return text + "  end\nend\n";
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.given);
+        Root root;
+        read(root, object(testCase.given));
+        EXPECT_EQ(writeDescription(describe(root, classes_)), object(testCase.written));
+    }
+}
+
 TEST_F(PublishedTest, ComponentsAreLoadingWhileReadAndLeaveTheStateTogether)
 {
     Root root;
@@ -157,6 +242,10 @@ TEST_F(PublishedTest, BadDescriptionsNameLinePropertyAndProblemAndLeaveNothingBe
         {"  object A: TWidget\n    OnPoke = NotANotification\n  end\n",
          "Line 3: OnPoke: the handler NotANotification does not fit this event"},
         {"  object A: TWidget\n    Partner = Nobody\n  end\n", "Line 3: Partner: there is no component named Nobody"},
+        {"  object A: TWidget\n    Partner = Outer\n  end\n  object Outer: TPatch\n  end\n",
+         "Line 3: Partner: Outer is not a TWidget"},
+        {"  object A: TPatch\n    Marks = [mkFirst, mkFourth]\n  end\n", "Line 3: Marks: mkFourth is not a mark"},
+        {"  object A: TPatch\n    Marks = mkFirst\n  end\n", "Line 3: Marks: a set of marks expected, found mkFirst"},
         {"  object A: TWidget\n  end\n  object A: TWidget\n  end\n", "Line 4: a component named A exists already"},
         {"  object A: TWidget\n  end\n  object B: TWidget\n", "Line 5: 'end' of object R (line 1) is missing"},
     };

@@ -82,6 +82,9 @@ TEST(WindowDescription, MalformedTextIsRefusedWithItsLineAndWhatIsWrong)
         {"object 1A: TX\nend\n", "Line 1: '1A' is not a component name"},
         {"object A: TX\n  Left 5\nend\n", "Line 2: '<property> = <value>' expected, found 'Left 5'"},
         {"object A: TX\n  Font..Name = 'x'\nend\n", "Line 2: 'Font..Name' is not a property name"},
+        {"object A: TX\n  Font. = 'x'\nend\n", "Line 2: 'Font.' is not a property name"},
+        {"object A: TX\n  .Name = 'x'\nend\n", "Line 2: '.Name' is not a property name"},
+        {"object A: TX\n  Font.9 = 'x'\nend\n", "Line 2: 'Font.9' is not a property name"},
         {"object A: TX\n  Left = 99999999999999999999\nend\n",
          "Line 2: Left: the number 99999999999999999999 is out of range"},
         {"object A: TX\n\n  Caption = 'open\nend\n", "Line 3: Caption: a string is not closed"},
@@ -109,6 +112,14 @@ TEST(WindowDescription, MalformedTextIsRefusedWithItsLineAndWhatIsWrong)
     fw::DescriptionLimits small;
     small.maxBytes = 10;
     EXPECT_THROW(parseDescription("object A: TX\nend\n", small), DescriptionError);
+    small = {};
+    small.maxSetItems = 1;
+    try {
+        parseDescription("object A: TX\n  Anchors = [akLeft, akTop]\nend\n", small);
+        ADD_FAILURE() << "a set above the limit was accepted";
+    } catch (const DescriptionError& error) {
+        EXPECT_STREQ(error.what(), "Line 2: Anchors: a set has more than 1 members");
+    }
 }
 
 }  // namespace
