@@ -6,6 +6,7 @@
 //   startup_bench.exe <UpVelmora.exe> <minimal_window.exe> [runs]
 
 #include "BenchStatistics.h"
+#include "tests/support/ProcessWindow.h"
 
 #include <windows.h>
 #include <psapi.h>
@@ -17,26 +18,6 @@
 #include <thread>
 
 namespace {
-
-struct Search {
-    DWORD processId;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK findWindow(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (owner == search->processId && IsWindowVisible(window) && std::string(name) == search->className) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 struct Launch {
     double milliseconds = -1;
@@ -59,11 +40,9 @@ Launch timeToPaint(const std::string& program, const char* className, int x, int
     HDC screen = GetDC(nullptr);
     const auto deadline = start + std::chrono::seconds(20);
     while (std::chrono::steady_clock::now() < deadline) {
-        Search search{process.dwProcessId, className, nullptr};
-        EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
+        if (HWND window = process_window::findVisibleTopLevel(process.dwProcessId, className)) {
             POINT point{x, y};
-            ClientToScreen(search.found, &point);
+            ClientToScreen(window, &point);
             if (GetPixel(screen, point.x, point.y) == expected) {
                 launch.milliseconds =
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

@@ -1,6 +1,7 @@
 #include "UpdaterDriver.h"
 
 #include "framework/core/Error.h"
+#include "tests/support/ProcessWindow.h"
 
 #include <windows.h>
 
@@ -31,31 +32,6 @@ std::string windowText(HWND window)
     const auto copied = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
     return text;
-}
-
-std::string className(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-struct WindowSearch {
-    DWORD processId;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK findTopLevel(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window) && className(window) == search->className) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 HWND findChildOfClass(HWND parent, const char* name) { return FindWindowExA(parent, nullptr, name, nullptr); }
@@ -96,9 +72,7 @@ bool UpdaterDriver::waitForWindow(std::chrono::milliseconds timeout)
 {
     return waitUntil(
         [&] {
-            WindowSearch search{processId_, "TForm1", nullptr};
-            EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
-            window_ = search.found;
+            window_ = process_window::findVisibleTopLevel(processId_, "TForm1");
             return window_ != nullptr;
         },
         timeout);
@@ -222,9 +196,7 @@ void UpdaterDriver::closeWithCloseBox() { PostMessageA(window_, WM_SYSCOMMAND, S
 
 HWND UpdaterDriver::findDialog() const
 {
-    WindowSearch search{processId_, "#32770", nullptr};
-    EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return process_window::findVisibleTopLevel(processId_, "#32770");
 }
 
 bool UpdaterDriver::isDialogOpen() const { return findDialog() != nullptr; }

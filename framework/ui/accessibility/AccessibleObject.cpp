@@ -58,6 +58,49 @@ HRESULT AccessibleObject::put_accValue(VARIANT, BSTR)
     return isConnected() ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
 }
 
+HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value)
+{
+    if (!value)
+        return E_POINTER;
+    *value = nullptr;
+    return notOffered(child);
+}
+
+HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help)
+{
+    if (!help)
+        return E_POINTER;
+    *help = nullptr;
+    return notOffered(child);
+}
+
+HRESULT AccessibleObject::get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic)
+{
+    if (!helpFile || !topic)
+        return E_POINTER;
+    *helpFile = nullptr;
+    *topic = 0;
+    return notOffered(child);
+}
+
+HRESULT AccessibleObject::accSelect(long, VARIANT child)
+{
+    return notOffered(child);
+}
+
+HRESULT AccessibleObject::checkSelf(const VARIANT& child) const
+{
+    if (!isConnected())
+        return CO_E_OBJNOTCONNECTED;
+    return isSelf(child) ? S_OK : E_INVALIDARG;
+}
+
+HRESULT AccessibleObject::notOffered(const VARIANT& child) const
+{
+    const HRESULT checked = checkSelf(child);
+    return checked != S_OK ? checked : DISP_E_MEMBERNOTFOUND;
+}
+
 VARIANT AccessibleObject::selfVariant()
 {
     VARIANT self;

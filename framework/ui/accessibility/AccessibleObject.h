@@ -1,7 +1,9 @@
 #pragma once
 // AccessibleObject: the COM part shared by the framework's accessible objects (PanelAccessible,
 // ControlAccessible): the reference count, QueryInterface for IUnknown, IDispatch and IAccessible,
-// and answers for what none of them offers (type information, setting a name or value, help).
+// and answers for what none of them offers (type information, setting a name or value). For an
+// object that describes only itself it also answers what such an object lacks (value, help,
+// selecting), which an object with children overrides to pass on to them.
 // For the framework's .cpp files only: this header includes <oleacc.h>.
 //
 // An object starts with one reference, its maker's. Once cut off from what it describes
@@ -35,6 +37,13 @@ public:
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override;
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
+    // Not offered by an object without children: DISP_E_MEMBERNOTFOUND about itself (outputs
+    // cleared), and the errors of checkSelf() otherwise.
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override;
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override;
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic) override;
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override;
+
 protected:
     AccessibleObject() = default;
     virtual ~AccessibleObject() = default;
@@ -42,6 +51,9 @@ protected:
     virtual bool isConnected() const = 0;
 
     static bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+    // For an object without children: CO_E_OBJNOTCONNECTED once cut off, E_INVALIDARG for any
+    // child but the object itself, S_OK for itself.
+    HRESULT checkSelf(const VARIANT& child) const;
     static VARIANT selfVariant();
     static void setEmpty(VARIANT* value);
     static void setInteger(VARIANT* value, long integer);
@@ -62,6 +74,8 @@ protected:
     }
 
 private:
+    HRESULT notOffered(const VARIANT& child) const;
+
     std::atomic<ULONG> references_{1};
 };
 

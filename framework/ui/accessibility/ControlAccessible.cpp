@@ -22,13 +22,6 @@ void ControlAccessible::disconnect()
     control_ = nullptr;
 }
 
-HRESULT ControlAccessible::check(const VARIANT& child) const
-{
-    if (!control_)
-        return CO_E_OBJNOTCONNECTED;
-    return isSelf(child) ? S_OK : E_INVALIDARG;
-}
-
 bool ControlAccessible::isPushButton() const { return control_->accessibleRole() == AccessibleRole::PushButton; }
 
 HRESULT ControlAccessible::get_accParent(IDispatch** parent)
@@ -65,18 +58,9 @@ HRESULT ControlAccessible::get_accName(VARIANT child, BSTR* name)
     if (!name)
         return E_POINTER;
     *name = nullptr;
-    if (const HRESULT checked = check(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
     return guarded([&] { return setText(name, captionAsShown(control_->caption(), isLeadByte)); });
-}
-
-HRESULT ControlAccessible::get_accValue(VARIANT child, BSTR* value)
-{
-    if (!value)
-        return E_POINTER;
-    *value = nullptr;
-    const HRESULT checked = check(child);
-    return checked != S_OK ? checked : DISP_E_MEMBERNOTFOUND;
 }
 
 HRESULT ControlAccessible::get_accDescription(VARIANT child, BSTR* description)
@@ -84,7 +68,7 @@ HRESULT ControlAccessible::get_accDescription(VARIANT child, BSTR* description)
     if (!description)
         return E_POINTER;
     *description = nullptr;
-    if (const HRESULT checked = check(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
     return guarded([&] { return setText(description, control_->hint()); });
 }
@@ -94,7 +78,7 @@ HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role)
     if (!role)
         return E_POINTER;
     setEmpty(role);
-    if (const HRESULT checked = check(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
     setInteger(role, isPushButton() ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
     return S_OK;
@@ -105,7 +89,7 @@ HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state)
     if (!state)
         return E_POINTER;
     setEmpty(state);
-    if (const HRESULT checked = check(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
     long flags = 0;
     if (!control_->isEnabled())
@@ -121,31 +105,12 @@ HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state)
     return S_OK;
 }
 
-HRESULT ControlAccessible::get_accHelp(VARIANT child, BSTR* help)
-{
-    if (!help)
-        return E_POINTER;
-    *help = nullptr;
-    const HRESULT checked = check(child);
-    return checked != S_OK ? checked : DISP_E_MEMBERNOTFOUND;
-}
-
-HRESULT ControlAccessible::get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic)
-{
-    if (!helpFile || !topic)
-        return E_POINTER;
-    *helpFile = nullptr;
-    *topic = 0;
-    const HRESULT checked = check(child);
-    return checked != S_OK ? checked : DISP_E_MEMBERNOTFOUND;
-}
-
 HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
     if (!shortcut)
         return E_POINTER;
     *shortcut = nullptr;
-    if (const HRESULT checked = check(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
     if (!isPushButton())
         return S_FALSE;
@@ -177,17 +142,11 @@ HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
     if (!action)
         return E_POINTER;
     *action = nullptr;
-    if (const HRESULT checked = check(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
     if (!isPushButton())
         return S_FALSE;
     return guarded([&] { return setText(action, "Press"); });
-}
-
-HRESULT ControlAccessible::accSelect(long, VARIANT child)
-{
-    const HRESULT checked = check(child);
-    return checked != S_OK ? checked : DISP_E_MEMBERNOTFOUND;
 }
 
 HRESULT ControlAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
@@ -195,7 +154,7 @@ HRESULT ControlAccessible::accLocation(long* left, long* top, long* width, long*
     if (!left || !top || !width || !height)
         return E_POINTER;
     *left = *top = *width = *height = 0;
-    if (const HRESULT checked = check(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
     const Point corner = control_->clientToScreen(Point{0, 0});
     *left = corner.x;
@@ -210,7 +169,7 @@ HRESULT ControlAccessible::accNavigate(long direction, VARIANT start, VARIANT* e
     if (!end)
         return E_POINTER;
     setEmpty(end);
-    if (const HRESULT checked = check(start); checked != S_OK)
+    if (const HRESULT checked = checkSelf(start); checked != S_OK)
         return checked;
     return guarded([&]() -> HRESULT {
         switch (direction) {
@@ -253,7 +212,7 @@ HRESULT ControlAccessible::accHitTest(long x, long y, VARIANT* found)
 
 HRESULT ControlAccessible::accDoDefaultAction(VARIANT child)
 {
-    if (const HRESULT checked = check(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
     if (!isPushButton())
         return DISP_E_MEMBERNOTFOUND;

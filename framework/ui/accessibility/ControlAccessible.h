@@ -8,6 +8,7 @@
 //   shortcut   "Alt+" the caption's accelerator character (push buttons)
 //   action     "Press" (push buttons): queued with the panel, run later from its queue
 //   description the hint, when there is one
+// It has no value, help or selection (AccessibleObject answers for those).
 // For the framework's .cpp files only (COM). The panel's PanelAccessibility makes it, holds one
 // reference while the control is its child, and cuts it off when the control leaves.
 
@@ -28,17 +29,13 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override;
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override;
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override;
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override;
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override;
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override;
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override;
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override;
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic) override;
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override;
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focused) override;
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selected) override;
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override;
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override;
     HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override;
     HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override;
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* found) override;
@@ -48,8 +45,6 @@ protected:
     bool isConnected() const override { return control_ != nullptr; }
 
 private:
-    // CO_E_OBJNOTCONNECTED once cut off, E_INVALIDARG for any child but the object itself.
-    HRESULT check(const VARIANT& child) const;
     bool isPushButton() const;
 
     PanelAccessibility* host_;  // not owned; null once cut off

@@ -6,30 +6,13 @@
 #include <windows.h>
 
 namespace fw {
-namespace {
 
-ShiftState shiftStateOf(unsigned long long keys)
+GraphicControl::GraphicControl(Component* owner)
+    : Component(owner), look_([this] { invalidate(); }), actionLink_([this](TBasicAction& action) {
+          if (!isDestroying())
+              actionChange(action, false);
+      })
 {
-    ShiftState shift;
-    shift.shift = (keys & key_state::shift) != 0;
-    shift.control = (keys & key_state::control) != 0;
-    shift.left = (keys & key_state::leftButton) != 0;
-    shift.right = (keys & key_state::rightButton) != 0;
-    shift.middle = (keys & key_state::middleButton) != 0;
-    // Mouse messages do not carry the Alt key.
-    shift.alt = GetKeyState(VK_MENU) < 0;
-    return shift;
-}
-
-}  // namespace
-
-GraphicControl::GraphicControl(Component* owner) : Component(owner)
-{
-    font_.setOnChange([this] {
-        if (!isCopyingParentFont_)
-            parentFont_ = false;
-        invalidate();
-    });
 }
 
 GraphicControl::GraphicControl(Panel& parent, Rect bounds) : GraphicControl(nullptr)
@@ -40,8 +23,7 @@ GraphicControl::GraphicControl(Panel& parent, Rect bounds) : GraphicControl(null
 
 GraphicControl::~GraphicControl()
 {
-    if (action_)
-        action_->removeClient(*this);
+    actionLink_.link(nullptr);
     setParent(nullptr);  // the parent forgets every pointer to this control
 }
 
@@ -105,42 +87,28 @@ void GraphicControl::setCaption(const std::string& caption)
         notifyAccessibleChange(AccessibleChange::Name);
 }
 
-void GraphicControl::setColor(TColor color)
-{
-    color_ = color;
-    parentColor_ = false;
-    invalidate();
-}
-
 void GraphicControl::setParentColor(bool parentColor)
 {
-    parentColor_ = parentColor;
-    if (parentColor_)
-        followParentColor();
+    look_.setParentColor(parentColor);
+    followParentColor();
 }
 
 void GraphicControl::setParentFont(bool parentFont)
 {
-    parentFont_ = parentFont;
-    if (parentFont_)
-        followParentFont();
+    look_.setParentFont(parentFont);
+    followParentFont();
 }
 
 void GraphicControl::followParentColor()
 {
-    if (!parentColor_ || !parent_)
-        return;
-    color_ = parent_->color();
-    invalidate();
+    if (parent_)
+        look_.followParentColor(parent_->color());
 }
 
 void GraphicControl::followParentFont()
 {
-    if (!parentFont_ || !parent_)
-        return;
-    isCopyingParentFont_ = true;
-    font_.assign(parent_->font());
-    isCopyingParentFont_ = false;
+    if (parent_)
+        look_.followParentFont(parent_->font());
 }
 
 void GraphicControl::setEnabled(bool enabled)
@@ -168,29 +136,10 @@ bool GraphicControl::isShowing() const
 
 void GraphicControl::setAction(TBasicAction* action)
 {
-    if (action == action_)
-        return;
-    if (action_)
-        action_->removeClient(*this);
-    action_ = action;
-    if (!action_)
-        return;
-    action_->addClient(*this);
     // An action read together with this control from a stored description only fills in what
     // the description left at its defaults.
-    actionChange(*action_, action_->isLoading());
-}
-
-void GraphicControl::actionChanged(TBasicAction& action)
-{
-    if (&action == action_ && !isDestroying())
-        actionChange(action, false);
-}
-
-void GraphicControl::actionFreed(TBasicAction& action)
-{
-    if (&action == action_)
-        action_ = nullptr;
+    if (actionLink_.link(action))
+        actionChange(*action, action->isLoading());
 }
 
 void GraphicControl::actionChange(TBasicAction& action, bool checkDefaults)
@@ -202,7 +151,7 @@ void GraphicControl::actionChange(TBasicAction& action, bool checkDefaults)
         setCaption(custom->caption());
     if (!checkDefaults || isEnabled_)
         setEnabled(custom->isEnabled());
-    if (!checkDefaults || hint_.empty())
+    if (!checkDefaults || hint().empty())
         setHint(custom->hint());
     if (!checkDefaults || isVisible_)
         setVisible(custom->isVisible());
@@ -244,25 +193,18 @@ void GraphicControl::windowProc(ControlMessage& message) { defaultHandler(messag
 
 void GraphicControl::defaultHandler(ControlMessage& message)
 {
-    const ShiftState shift = shiftStateOf(message.wParam);
-    const int x = xOfParam(message.lParam);
-    const int y = yOfParam(message.lParam);
-    switch (message.message) {
-    case message::leftButtonDown:
-    case message::leftButtonDoubleClick:
-        isPressedForClick_ = true;
-        mouseDown(MouseButton::Left, shift, x, y);
+    const std::optional<MouseMessage> mouse = readMouseMessage(message);
+    if (!mouse)
+        return;  // notifications nobody handles leave the result at 0
+    const auto& [mouseAction, button, shift, x, y] = *mouse;
+    switch (mouseAction) {
+    case MouseAction::Press:
+        if (button == MouseButton::Left)
+            isPressedForClick_ = true;
+        mouseDown(button, shift, x, y);
         break;
-    case message::rightButtonDown:
-    case message::rightButtonDoubleClick:
-        mouseDown(MouseButton::Right, shift, x, y);
-        break;
-    case message::middleButtonDown:
-    case message::middleButtonDoubleClick:
-        mouseDown(MouseButton::Middle, shift, x, y);
-        break;
-    case message::leftButtonUp:
-        if (isPressedForClick_) {
+    case MouseAction::Release:
+        if (button == MouseButton::Left && isPressedForClick_) {
             isPressedForClick_ = false;
             if (x >= 0 && y >= 0 && x < bounds_.width && y < bounds_.height) {
                 const auto alive = lifeline();
@@ -271,19 +213,11 @@ void GraphicControl::defaultHandler(ControlMessage& message)
                     return;  // the click handler freed this control
             }
         }
-        mouseUp(MouseButton::Left, shift, x, y);
+        mouseUp(button, shift, x, y);
         break;
-    case message::rightButtonUp:
-        mouseUp(MouseButton::Right, shift, x, y);
-        break;
-    case message::middleButtonUp:
-        mouseUp(MouseButton::Middle, shift, x, y);
-        break;
-    case message::mouseMove:
+    case MouseAction::Move:
         mouseMove(shift, x, y);
         break;
-    default:
-        break;  // notifications nobody handles leave the result at 0
     }
 }
 
@@ -307,8 +241,8 @@ void GraphicControl::mouseMove(ShiftState shift, int x, int y)
 
 void GraphicControl::click()
 {
-    if (action_)
-        action_->execute();
+    if (TBasicAction* linked = actionLink_.action())
+        linked->execute();
     else if (onClick)
         onClick(*this);
 }

@@ -23,13 +23,18 @@
 // turns that off. Enabled, visible, caption, colour and font changes invalidate the control.
 //
 // Events (onClick, onMouseDown, ...) are raised with the control as sender on the GUI thread.
+//
+// Its pieces have headers of their own: colour and font (ControlLook, owned), the link to an
+// action (ControlActionLink, owned), what it only stores for others (StoredControlProperties, a
+// base); defaultHandler() reads mouse messages through MouseMessage.
 
-#include "framework/core/Color.h"
-#include "framework/graphics/Font.h"
+#include "framework/ui/controls/ControlActionLink.h"
+#include "framework/ui/controls/ControlLook.h"
+#include "framework/ui/controls/MouseMessage.h"
+#include "framework/ui/controls/StoredControlProperties.h"
 #include "framework/ui/model/AccessibleTypes.h"
-#include "framework/ui/model/Action.h"
+#include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
-#include "framework/ui/model/ControlMessage.h"
 #include "framework/ui/model/Geometry.h"
 
 #include <functional>
@@ -40,37 +45,13 @@ namespace fw {
 
 class Canvas;
 class Panel;
-class TPopupMenu;
-
-enum class MouseButton { Left, Right, Middle };
-enum class Cursor { Default, HandPoint };
-
-struct ShiftState {
-    bool shift = false;
-    bool control = false;
-    bool alt = false;
-    bool left = false;    // buttons held during the event
-    bool right = false;
-    bool middle = false;
-    friend bool operator==(const ShiftState&, const ShiftState&) = default;
-};
 
 using MouseEvent = std::function<void(Component& sender, MouseButton button, ShiftState shift, int x, int y)>;
 using MouseMoveEvent = std::function<void(Component& sender, ShiftState shift, int x, int y)>;
 
-enum THelpType { htKeyword, htContext };
-
-// Stored only; no layout follows from them.
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-struct TAnchors {
-    bool left = true;
-    bool top = true;
-    bool right = false;
-    bool bottom = false;
-    friend bool operator==(const TAnchors&, const TAnchors&) = default;
-};
-
-class GraphicControl : public Component, private ActionClient {
+class GraphicControl : public Component,
+                       public StoredControlProperties,
+                       public BoundsSetters<GraphicControl> {
 public:
     explicit GraphicControl(Component* owner);
     GraphicControl(Panel& parent, Rect bounds);  // no owner, placed at once
@@ -81,10 +62,6 @@ public:
     void setParent(Panel* parent);
     Rect bounds() const { return bounds_; }
     void setBounds(Rect bounds);
-    void setLeft(int left) { setBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
-    void setTop(int top) { setBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
-    void setWidth(int width) { setBounds({bounds_.left, bounds_.top, width, bounds_.height}); }
-    void setHeight(int height) { setBounds({bounds_.left, bounds_.top, bounds_.width, height}); }
     // A point of this control in screen coordinates; without a parent window, as if the parent's
     // corner were at the screen's.
     Point clientToScreen(Point point) const;
@@ -95,13 +72,13 @@ public:
 
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& caption);
-    TColor color() const { return color_; }
-    void setColor(TColor color);
-    bool parentColor() const { return parentColor_; }
+    TColor color() const { return look_.color(); }
+    void setColor(TColor color) { look_.setColor(color); }
+    bool parentColor() const { return look_.parentColor(); }
     void setParentColor(bool parentColor);
-    Font& font() { return font_; }
-    const Font& font() const { return font_; }
-    bool parentFont() const { return parentFont_; }
+    Font& font() { return look_.font(); }
+    const Font& font() const { return look_.font(); }
+    bool parentFont() const { return look_.parentFont(); }
     void setParentFont(bool parentFont);
     bool isEnabled() const { return isEnabled_; }
     void setEnabled(bool enabled);
@@ -109,28 +86,8 @@ public:
     void setVisible(bool visible);
     // Visible, with a parent window that is visible on screen.
     bool isShowing() const;
-    Cursor cursor() const { return cursor_; }
-    void setCursor(Cursor cursor) { cursor_ = cursor; }
-    const std::string& hint() const { return hint_; }
-    void setHint(const std::string& hint) { hint_ = hint; }
-    bool showHint() const { return showHint_; }
-    void setShowHint(bool showHint) { showHint_ = showHint; parentShowHint_ = false; }
-    bool parentShowHint() const { return parentShowHint_; }
-    void setParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
-    THelpType helpType() const { return helpType_; }
-    void setHelpType(THelpType type) { helpType_ = type; }
-    const std::string& helpKeyword() const { return helpKeyword_; }
-    void setHelpKeyword(const std::string& keyword) { helpKeyword_ = keyword; }
-    int helpContext() const { return helpContext_; }
-    void setHelpContext(int context) { helpContext_ = context; }
-    TAlign align() const { return align_; }
-    void setAlign(TAlign align) { align_ = align; }
-    TAnchors anchors() const { return anchors_; }
-    void setAnchors(TAnchors anchors) { anchors_ = anchors; }
-    TPopupMenu* popupMenu() const { return popupMenu_; }
-    void setPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }  // not owned
-    TBasicAction* action() const { return action_; }
-    void setAction(TBasicAction* action);                        // not owned
+    TBasicAction* action() const { return actionLink_.action(); }
+    void setAction(TBasicAction* action);  // not owned
 
     // Asks the parent to repaint this control's rectangle later, its own background first.
     // Without a parent, nothing happens.
@@ -189,32 +146,16 @@ protected:
 
 private:
     friend class Panel;
-    void actionChanged(TBasicAction& action) override;
-    void actionFreed(TBasicAction& action) override;
     void followParentColor();
     void followParentFont();
 
     Panel* parent_ = nullptr;
     Rect bounds_;
     std::string caption_;
-    TColor color_ = clWindow;
-    bool parentColor_ = true;
-    Font font_;
-    bool parentFont_ = true;
-    bool isCopyingParentFont_ = false;
+    ControlLook look_;
     bool isEnabled_ = true;
     bool isVisible_ = true;
-    Cursor cursor_ = Cursor::Default;
-    std::string hint_;
-    bool showHint_ = false;
-    bool parentShowHint_ = true;
-    THelpType helpType_ = htContext;
-    std::string helpKeyword_;
-    int helpContext_ = 0;
-    TAlign align_ = alNone;
-    TAnchors anchors_;
-    TPopupMenu* popupMenu_ = nullptr;
-    TBasicAction* action_ = nullptr;
+    ControlActionLink actionLink_;
     bool wantsDoubleClicks_ = false;
     bool isPressedForClick_ = false;
     std::shared_ptr<const void> lifeline_ = std::make_shared<int>(0);

@@ -36,10 +36,9 @@ bool isMouseMessage(unsigned message)
 }  // namespace
 
 Panel::Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner)
-    : Component(owner), bounds_(bounds), color_(color), font_(font)
+    : Component(owner), bounds_(bounds), background_(color), font_(font)
 {
     registerWindowClass(panelClassName, windowProcedureOf<Panel>, CS_DBLCLKS, nullptr);
-    background_.reset(CreateSolidBrush(colorToRgb(color)));
     HWND window = CreateWindowExA(0, panelClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left,
                                   bounds.top, bounds.width, bounds.height, parentWindow, nullptr,
                                   GetModuleHandleA(nullptr), this);
@@ -76,8 +75,7 @@ void Panel::setObserverFactory(PanelObserverFactory factory) { observerFactory =
 
 void Panel::setColor(TColor color)
 {
-    color_ = color;
-    background_.reset(CreateSolidBrush(colorToRgb(color)));
+    background_.setColor(color);
     InvalidateRect(window_.get(), nullptr, TRUE);
     for (GraphicControl* control : controls_)
         control->followParentColor();
@@ -154,7 +152,7 @@ void Panel::paint()
     HDC dc = paintGuard.deviceContext();
     RECT client;
     GetClientRect(window_.get(), &client);
-    FillRect(dc, &client, background_.get());
+    FillRect(dc, &client, background_.handle());
 
     // Raised bevel: light on the top and left edges, shadow on the bottom and right ones;
     // lowered the other way round.

@@ -19,6 +19,8 @@
 
 #include "framework/core/Color.h"
 #include "framework/graphics/Font.h"
+#include "framework/ui/controls/BackgroundBrush.h"
+#include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
 #include "framework/ui/model/Geometry.h"
 #include "framework/ui/controls/PanelObserver.h"
@@ -36,7 +38,7 @@ enum TBevelCut { bvNone, bvLowered, bvRaised };
 // Which controls a hit test finds: the pointer's routing skips disabled ones, hovering does not.
 enum class HitTest { VisibleAndEnabled, Visible };
 
-class Panel : public Component {
+class Panel : public Component, public BoundsSetters<Panel> {
 public:
     Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner = nullptr);
     ~Panel() override;
@@ -44,11 +46,7 @@ public:
     native::WindowHandle handle() const { return window_.get(); }
     Rect bounds() const { return bounds_; }
     void setBounds(Rect bounds);
-    void setLeft(int left) { setBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
-    void setTop(int top) { setBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
-    void setWidth(int width) { setBounds({bounds_.left, bounds_.top, width, bounds_.height}); }
-    void setHeight(int height) { setBounds({bounds_.left, bounds_.top, bounds_.width, height}); }
-    TColor color() const { return color_; }
+    TColor color() const { return background_.color(); }
     void setColor(TColor color);
     const Font& font() const { return font_; }
     void setFont(const Font& font);
@@ -88,8 +86,7 @@ private:
 
     UniqueWindow window_;
     Rect bounds_;
-    TColor color_;
-    UniqueBrush background_;
+    BackgroundBrush background_;
     Font font_;
     std::string caption_;
     TBevelCut bevelOuter_ = bvRaised;

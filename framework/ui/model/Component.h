@@ -14,6 +14,19 @@
 // its owner when it goes away.
 //
 // Events: a notification is a std::function that receives the component that raises it as sender.
+//
+// Conventions of the framework, stated once here:
+//   - The T prefix marks the types whose values a window description or a published property
+//     holds: enumerations and sets of property values (TAlign, TAnchors, TBevelCut,
+//     TFormBorderStyle, ...), the components that a property links to (TBasicAction,
+//     TCustomAction, TActionList, TImageList, TPopupMenu and its TMenuItem) and the button
+//     library's classes. The framework's windows, controls and services have none (Form, Panel,
+//     Memo, Timer, GraphicControl, Application); their stored class names (TForm, TPanel, ...)
+//     are the description's business.
+//   - Fields end in an underscore; booleans read as questions (isEnabled(), isPointerInside());
+//     an argument that would be a bare bool or int at the call site is an enum.
+//   - Events are std::function members named onSomething (published ones keep their published
+//     names, OnMouseEnter); handlers run through runHandler (RunHandler.h).
 
 #include <functional>
 #include <memory>

@@ -12,8 +12,10 @@
 
 #include "framework/core/Color.h"
 #include "framework/graphics/Font.h"
+#include "framework/ui/controls/BackgroundBrush.h"
 #include "framework/ui/model/Component.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/ui/windows/FormLayering.h"
+#include "framework/ui/windows/FormPlacement.h"
 #include "framework/win32/Handles.h"
 
 #include <functional>
@@ -21,16 +23,6 @@
 #include <vector>
 
 namespace fw {
-
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable };
-enum TFormStyle { fsNormal, fsStayOnTop };
-enum TPosition { poDesigned, poDesktopCenter, poScreenCenter };
-struct TBorderIcons {
-    bool systemMenu = true;
-    bool minimize = true;
-    bool maximize = true;
-    friend bool operator==(const TBorderIcons&, const TBorderIcons&) = default;
-};
 
 class Form : public Component {
 public:
@@ -56,37 +48,38 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // Settings, as a window description names them.
-    int left() const;
-    void setLeft(int left);
-    int top() const;
-    void setTop(int top);
-    int clientWidth() const;
-    void setClientWidth(int width);
-    int clientHeight() const;
-    void setClientHeight(int height);
-    TFormBorderStyle borderStyle() const { return borderStyle_; }
-    void setBorderStyle(TFormBorderStyle style);
-    TBorderIcons borderIcons() const { return borderIcons_; }
-    void setBorderIcons(TBorderIcons icons);
-    TColor color() const { return color_; }
+    // Settings, as a window description names them. Place, size, frame and top-most rank are
+    // the placement's (FormPlacement.h), the see-through settings the layering's (FormLayering.h).
+    int left() const { return placement_.left(); }
+    void setLeft(int left) { placement_.setLeft(left); }
+    int top() const { return placement_.top(); }
+    void setTop(int top) { placement_.setTop(top); }
+    int clientWidth() const { return placement_.clientWidth(); }
+    void setClientWidth(int width) { placement_.setClientWidth(width); }
+    int clientHeight() const { return placement_.clientHeight(); }
+    void setClientHeight(int height) { placement_.setClientHeight(height); }
+    TFormBorderStyle borderStyle() const { return placement_.borderStyle(); }
+    void setBorderStyle(TFormBorderStyle style) { placement_.setBorderStyle(style); }
+    TBorderIcons borderIcons() const { return placement_.borderIcons(); }
+    void setBorderIcons(TBorderIcons icons) { placement_.setBorderIcons(icons); }
+    TColor color() const { return background_.color(); }
     void setColor(TColor color);
-    bool transparentColor() const { return transparentColor_; }
-    void setTransparentColor(bool on);
-    TColor transparentColorValue() const { return transparentColorValue_; }
-    void setTransparentColorValue(TColor color);
-    bool alphaBlend() const { return alphaBlend_; }
-    void setAlphaBlend(bool on);
-    int alphaBlendValue() const { return alphaBlendValue_; }
-    void setAlphaBlendValue(int value);
+    bool transparentColor() const { return layering_.transparentColor(); }
+    void setTransparentColor(bool on) { layering_.setTransparentColor(on); }
+    TColor transparentColorValue() const { return layering_.transparentColorValue(); }
+    void setTransparentColorValue(TColor color) { layering_.setTransparentColorValue(color); }
+    bool alphaBlend() const { return layering_.alphaBlend(); }
+    void setAlphaBlend(bool on) { layering_.setAlphaBlend(on); }
+    int alphaBlendValue() const { return layering_.alphaBlendValue(); }
+    void setAlphaBlendValue(int value) { layering_.setAlphaBlendValue(value); }
     Font& font() { return font_; }
-    TFormStyle formStyle() const { return isTopMost_ ? fsStayOnTop : fsNormal; }
-    void setFormStyle(TFormStyle style);
+    TFormStyle formStyle() const { return placement_.formStyle(); }
+    void setFormStyle(TFormStyle style) { placement_.setFormStyle(style); }
     const std::string& icon() const { return icon_; }
     void setIcon(const std::string& resourceName);  // an icon resource of the executable
     void setKeyPreview(bool on) { keyPreview_ = on; }
-    TPosition position() const { return position_; }
-    void setPosition(TPosition position);
+    TPosition position() const { return placement_.position(); }
+    void setPosition(TPosition position) { placement_.setPosition(position); }
 
     // Leaving the loading state raises onCreate: the form is complete.
     void loaded() override;
@@ -99,11 +92,11 @@ public:
 
     native::WindowHandle handle() const { return window_.get(); }
     const Font& font() const { return font_; }
-    bool isTopMost() const { return isTopMost_; }
+    bool isTopMost() const { return formStyle() == fsStayOnTop; }
     bool isKeyPreview() const { return keyPreview_; }
 
     // Top-most forms step back behind a modal dialog while it is open.
-    void setTopMostPlace(bool onTop);
+    void setTopMostPlace(bool onTop) { placement_.setTopMostPlace(onTop); }
     static const std::vector<Form*>& liveForms();
     // The window a modal box or menu of ours belongs to: the thread's active window, or else the
     // first live form; null when there is none.
@@ -124,30 +117,14 @@ public:
     long long handleMessage(unsigned message, unsigned long long wParam, long long lParam);
 
 private:
-    void applyLayering();
-    void applyPlacement();
-    void placeAsPositioned();
-    void syncClientSize();
-
-    UniqueIcon iconHandle_;       // declared before the window, so that they outlive it
+    UniqueIcon iconHandle_;  // declared before the window, so that they outlive it
     UniqueIcon smallIconHandle_;
     UniqueWindow window_;
     Font font_;
-    TColor color_ = clBtnFace;
-    UniqueBrush background_;
-    bool isTopMost_ = false;
+    BackgroundBrush background_;
+    FormPlacement placement_;
+    FormLayering layering_;
     bool keyPreview_ = false;
-    TFormBorderStyle borderStyle_ = bsSingle;
-    TBorderIcons borderIcons_;
-    TPosition position_ = poDesktopCenter;
-    int left_ = 0;  // wanted place and client size; the window follows outside loading
-    int top_ = 0;
-    int clientWidth_ = 0;
-    int clientHeight_ = 0;
-    bool transparentColor_ = false;
-    TColor transparentColorValue_ = clBlack;
-    bool alphaBlend_ = false;
-    int alphaBlendValue_ = 255;
     std::string icon_;
 };
 

@@ -8,7 +8,7 @@
 namespace fw {
 
 Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font, Component* owner)
-    : Component(owner), bounds_(bounds), color_(color)
+    : Component(owner), background_(color), bounds_(bounds)
 {
     // Without ES_AUTOHSCROLL a multi-line edit wraps its lines at the right edge. Without
     // ES_AUTOVSCROLL it refuses (and undoes) any insertion that needs more lines than it shows;
@@ -19,7 +19,6 @@ Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontH
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
     window_.reset(window);
-    background_.reset(CreateSolidBrush(colorToRgb(color)));
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SetPropA(window, ColoredChild::propertyName, static_cast<ColoredChild*>(this));
 }
@@ -38,8 +37,7 @@ void Memo::setBounds(Rect bounds)
 
 void Memo::setColor(TColor color)
 {
-    color_ = color;
-    background_.reset(CreateSolidBrush(colorToRgb(color)));
+    background_.setColor(color);
     InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
@@ -95,9 +93,9 @@ std::vector<std::string> Memo::lines() const
 
 native::BrushHandle Memo::controlColors(native::DeviceContextHandle deviceContext)
 {
-    SetBkColor(deviceContext, colorToRgb(color_));
+    SetBkColor(deviceContext, colorToRgb(background_.color()));
     SetTextColor(deviceContext, GetSysColor(COLOR_WINDOWTEXT));
-    return background_.get();
+    return background_.handle();
 }
 
 }  // namespace fw

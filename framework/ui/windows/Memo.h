@@ -4,7 +4,9 @@
 // scroll bars and the read-only state can be switched. Its lines end in CR LF.
 
 #include "framework/core/Color.h"
+#include "framework/ui/controls/BackgroundBrush.h"
 #include "framework/ui/controls/ColoredChild.h"
+#include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
 #include "framework/ui/model/Geometry.h"
 #include "framework/win32/Handles.h"
@@ -16,7 +18,7 @@ namespace fw {
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
-class Memo : public Component, public ColoredChild {
+class Memo : public Component, public ColoredChild, public BoundsSetters<Memo> {
 public:
     Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font, Component* owner = nullptr);
     ~Memo() override;
@@ -25,11 +27,7 @@ public:
 
     Rect bounds() const { return bounds_; }
     void setBounds(Rect bounds);
-    void setLeft(int left) { setBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
-    void setTop(int top) { setBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
-    void setWidth(int width) { setBounds({bounds_.left, bounds_.top, width, bounds_.height}); }
-    void setHeight(int height) { setBounds({bounds_.left, bounds_.top, bounds_.width, height}); }
-    TColor color() const { return color_; }
+    TColor color() const { return background_.color(); }
     void setColor(TColor color);
     bool isReadOnly() const { return isReadOnly_; }
     void setReadOnly(bool readOnly);
@@ -49,9 +47,8 @@ public:
 
 private:
     UniqueWindow window_;
-    UniqueBrush background_;
+    BackgroundBrush background_;
     Rect bounds_;
-    TColor color_;
     bool isReadOnly_ = false;
     TScrollStyle scrollBars_ = ssNone;
     Component* parentComponent_ = nullptr;

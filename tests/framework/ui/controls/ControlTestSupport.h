@@ -25,6 +25,37 @@
 
 namespace test_support {
 
+// Where a child window lies in its parent's client area.
+inline fw::Rect placeInParent(HWND window)
+{
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
+    return fw::Rect{bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+// Sets left, top, width and height in turn; after each, `where()` (the place as the object shows
+// it) has the new value and still the three others.
+template <typename Placed, typename Where>
+void expectEachBoundsSetterKeepsTheRest(Placed& placed, Where where)
+{
+    fw::Rect expected = placed.bounds();
+    const auto check = [&](const char* after) {
+        const fw::Rect seen = where();
+        EXPECT_EQ((std::vector<int>{seen.left, seen.top, seen.width, seen.height}),
+                  (std::vector<int>{expected.left, expected.top, expected.width, expected.height}))
+            << "after setting the " << after;
+    };
+    placed.setLeft(expected.left += 3);
+    check("left");
+    placed.setTop(expected.top += 4);
+    check("top");
+    placed.setWidth(expected.width -= 5);
+    check("width");
+    placed.setHeight(expected.height -= 6);
+    check("height");
+}
+
 inline std::vector<std::string> events;
 
 class RecordingControl : public fw::GraphicControl {

@@ -78,7 +78,9 @@ TEST_F(ControlHost, WithoutAParentPaintingAtOnceFailsAndInvalidatingDoesNothing)
 {
     RecordingControl orphan(*panel_, {0, 0, 10, 10}, "Orphan");
     orphan.setParent(nullptr);
-    EXPECT_NO_THROW(orphan.invalidate());
+    ValidateRect(panel_->handle(), nullptr);  // the removal's own repaint
+    orphan.invalidate();
+    EXPECT_FALSE(GetUpdateRect(panel_->handle(), nullptr, FALSE)) << "the panel it left was asked to repaint";
     try {
         orphan.paintNow();
         FAIL() << "painted without a parent";
@@ -197,6 +199,25 @@ TEST_F(ControlHost, AnActionLinkedWhileLoadingFillsInOnlyWhatIsStillDefault)
             }
         }
     }
+}
+
+TEST_F(ControlHost, EachBoundsSetterKeepsTheRest)
+{
+    test_support::expectEachBoundsSetterKeepsTheRest(*first_, [&] { return first_->bounds(); });
+}
+
+TEST_F(ControlHost, ARelinkedOrFreedControlNoLongerHearsItsOldAction)
+{
+    fw::TCustomAction old;
+    fw::TCustomAction current;
+    first_->setAction(&old);
+    first_->setAction(&current);
+    old.setCaption("Old");
+    EXPECT_EQ(first_->caption(), "");
+    current.setCaption("Current");
+    EXPECT_EQ(first_->caption(), "Current");
+    first_.reset();
+    current.setCaption("After");  // would reach the freed control if it were still linked
 }
 
 TEST_F(ControlHost, AFreedActionUnlinksItself)

@@ -1,5 +1,5 @@
 // The panel as host of window-less controls: mouse messages as the panel's window receives them,
-// routed to the controls, and painting.
+// routed to the controls, and painting; and the panel's own place.
 
 #include "ControlTestSupport.h"
 
@@ -7,6 +7,7 @@
 
 using test_support::events;
 using PanelRouting = test_support::ControlHostTest;
+using PanelItself = test_support::ControlHostTest;
 
 TEST_F(PanelRouting, PressAndReleaseInsideClicksBeforeTheRelease)
 {
@@ -133,4 +134,10 @@ TEST_F(PanelRouting, PaintsVisibleControlsInOrderAndNothingOutsideTheUpdateRegio
     second_->invalidate();
     UpdateWindow(panel_->handle());
     EXPECT_EQ(events, std::vector<std::string>{"second.paint"});
+}
+
+TEST_F(PanelItself, EachBoundsSetterMovesTheWindowAndKeepsTheRest)
+{
+    test_support::expectEachBoundsSetterKeepsTheRest(*panel_,
+                                                     [&] { return test_support::placeInParent(panel_->handle()); });
 }
