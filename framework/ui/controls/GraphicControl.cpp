@@ -129,6 +129,8 @@ void GraphicControl::setVisible(bool visible)
     notifyAccessibleChange(visible ? AccessibleChange::Shown : AccessibleChange::Hidden);
 }
 
+int GraphicControl::dpi() const { return parent_ ? parent_->dpi() : 96; }
+
 bool GraphicControl::isShowing() const
 {
     return isVisible_ && parent_ && parent_->handle() && IsWindowVisible(parent_->handle());

@@ -86,6 +86,8 @@ public:
     void setVisible(bool visible);
     // Visible, with a parent window that is visible on screen.
     bool isShowing() const;
+    // The pixels per inch of the surface the control paints on: its panel's; 96 without one.
+    int dpi() const;
     TBasicAction* action() const { return actionLink_.action(); }
     void setAction(TBasicAction* action);  // not owned
 

@@ -45,6 +45,8 @@ public:
 
     native::WindowHandle handle() const { return window_.get(); }
     Rect bounds() const { return bounds_; }
+    // The pixels per inch the panel and its controls are laid out for.
+    int dpi() const { return dpi_; }
     void setBounds(Rect bounds);
     TColor color() const { return background_.color(); }
     void setColor(TColor color);
@@ -93,6 +95,7 @@ private:
     Component* parentComponent_ = nullptr;
     std::vector<GraphicControl*> controls_;  // not owned; in the parent's order, last on top
     bool isTrackingLeave_ = false;
+    int dpi_ = 96;
     std::unique_ptr<PanelObserver> observer_;  // last: it goes before the window does
 };
 
