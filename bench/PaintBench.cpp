@@ -25,12 +25,12 @@ constexpr int faceWidth = 201;
 constexpr int faceHeight = 31;
 constexpr int runs = 2000;
 
-lb::LbFaceInputs updaterFace(const fw::Font& font, int style)
+lb::LbFaceInputs updaterFace(const fw::Font& font, lb::TLbSpeedButtonStyle style)
 {
     lb::LbFaceInputs inputs;
     inputs.width = faceWidth;
     inputs.height = faceHeight;
-    inputs.styleCode = style;
+    inputs.style = style;
     inputs.color = 0x00C0C0;
     inputs.hotTrackColor = 0x00DFDF;
     inputs.lightColor = fw::clYellow;
@@ -82,7 +82,8 @@ int main()
     bench::printHeader();
     bench::printRow("BitBlt 201 x 31 (the floor)", blit, blit, "us", "");
     const char* const styleNames[] = {"bsNormal", "bsEncarta", "bsModern", "bsOld", "bsShape", "bsQuicken"};
-    for (int style : {lb::bsModern, lb::bsNormal, lb::bsEncarta, lb::bsOld, lb::bsShape, lb::bsQuicken}) {
+    for (lb::TLbSpeedButtonStyle style :
+         {lb::bsModern, lb::bsNormal, lb::bsEncarta, lb::bsOld, lb::bsShape, lb::bsQuicken}) {
         fw::Bitmap face(faceWidth, faceHeight);
         const lb::LbFaceInputs inputs = updaterFace(font, style);
         const bench::Figure paint = bench::summarise(bench::timeRuns(runs, [&] {

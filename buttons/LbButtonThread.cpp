@@ -4,15 +4,15 @@
 
 namespace lb {
 
-TLbButtonThread::TLbButtonThread(TickEvent onTick) : FOnTick(std::move(onTick)) {}
+TLbButtonThread::TLbButtonThread(TickEvent onTick) : onTick_(std::move(onTick)) {}
 
 void TLbButtonThread::execute()
 {
     while (!isTerminated()) {
         SleepEx(tickIntervalMilliseconds, FALSE);
         synchronize([this] {
-            if (FOnTick)
-                FOnTick(*this);
+            if (onTick_)
+                onTick_(*this);
         });
     }
 }

@@ -24,7 +24,7 @@ protected:
     void execute() override;
 
 private:
-    TickEvent FOnTick;
+    TickEvent onTick_;
 };
 
 }  // namespace lb

@@ -35,7 +35,7 @@ void drawBackground(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, int
     const int width = in.width;
     const int height = in.height;
     canvas.brush().setStyle(fw::BrushStyle::Solid);
-    if (in.styleCode == bsShape) {
+    if (in.style == bsShape) {
         // One pixel beyond every edge, so that the outline falls outside and the fill covers all.
         canvas.brush().setColor(LbKeyColor);
         canvas.rectangle(-1, -1, width + 1, height + 1);
@@ -44,7 +44,7 @@ void drawBackground(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, int
     if (in.transparent)
         return;  // the key colour of the off-screen bitmap shows through
     canvas.brush().setColor(face);
-    switch (in.styleCode) {
+    switch (in.style) {
     case bsNormal:
     case bsEncarta:
     case bsOld:
@@ -64,7 +64,7 @@ void drawFrame(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, bool dow
     const int width = in.width;
     const int height = in.height;
     fw::Pen& pen = canvas.pen();
-    switch (in.styleCode) {
+    switch (in.style) {
     case bsNormal:
     case bsEncarta:
         if (!LbHasFrame(in.enabled, in.flat, in.pointerInside, down))
@@ -189,7 +189,7 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
     // A disabled button is never drawn pressed, whatever Down says.
     const bool down = in.down && in.enabled;
     // bsEncarta shows the press with a bold caption instead of an offset.
-    const int press = down && in.styleCode != bsEncarta ? 1 : 0;
+    const int press = down && in.style != bsEncarta ? 1 : 0;
     const TColor face = LbFaceColor(in.color, in.colorWhenDown, in.hotTrackColor, in.fadeLevel, in.enabled, down,
                                     &fw::colorToRgb);
 
@@ -199,7 +199,7 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
 
     if (in.font != nullptr)
         canvas.font().assign(*in.font);
-    if (in.styleCode == bsEncarta && down)
+    if (in.style == bsEncarta && down)
         canvas.font().setBold(true);
 
     const bool hasGlyph = in.glyph != nullptr && !in.glyph->isEmpty();
@@ -213,8 +213,8 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
     layoutInput.pressOffset = press;
     layoutInput.cellWidth = cellWidth;
     layoutInput.glyphHeight = glyphHeight;
-    layoutInput.styleCode = in.styleCode;
-    layoutInput.layoutCode = in.layoutCode;
+    layoutInput.style = in.style;
+    layoutInput.layout = in.layout;
     layoutInput.alignment = in.alignment;
     layoutInput.wordWrap = in.wordWrap;
     layoutInput.caption = in.caption;

@@ -38,16 +38,16 @@ struct LbFaceInputs {
     bool flat = false;
     bool wordWrap = false;
     bool hasPopupMenu = false;
-    int styleCode = bsNormal;         // TLbSpeedButtonStyle ordinal
+    TLbSpeedButtonStyle style = bsNormal;
     fw::TColor color = fw::clBtnFace;
     fw::TColor colorWhenDown = fw::clNone;
     fw::TColor hotTrackColor = fw::clNone;
     fw::TColor lightColor = fw::clWhite;
     fw::TColor shadowColor = fw::clBlack;
     const fw::Font* font = nullptr;   // the caption font; null keeps the canvas font
-    int layoutCode = blGlyphLeft;     // TLbSpeedButtonLayout ordinal
+    TLbSpeedButtonLayout layout = blGlyphLeft;
     std::string caption;              // the painter shortens its own copy only
-    int alignment = taLeftJustify;    // TLbAlignment ordinal
+    TLbAlignment alignment = taLeftJustify;
 };
 
 void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& inputs);

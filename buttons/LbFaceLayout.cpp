@@ -54,7 +54,7 @@ void layoutBeside(LbFaceLayout& layout, const LbFaceLayoutInput& input, LbTextMe
     const int height = input.height;
     const int press = input.pressOffset;
     const int cellWidth = input.cellWidth;
-    const bool glyphLeft = input.layoutCode == blGlyphLeft;
+    const bool glyphLeft = input.layout == blGlyphLeft;
     fitCaption(layout, input, width - 8 - (cellWidth > 0 ? cellWidth + 4 : 0), measurer);
     const int span = layout.textSpan;
 
@@ -97,7 +97,7 @@ void layoutAboveOrBelow(LbFaceLayout& layout, const LbFaceLayoutInput& input, Lb
     const int block = layout.textHeight + (glyphHeight > 0 ? glyphHeight + 4 : 0);
     const int blockTop = LbHalf(height - block);
     int textTop;
-    if (input.layoutCode == blGlyphTop) {
+    if (input.layout == blGlyphTop) {
         layout.glyphY = blockTop + press;
         textTop = blockTop + glyphHeight + press;
     } else {
@@ -117,7 +117,7 @@ void layoutAboveOrBelow(LbFaceLayout& layout, const LbFaceLayoutInput& input, Lb
 
 }  // namespace
 
-unsigned LbTextFormat(int alignment)
+unsigned LbTextFormat(TLbAlignment alignment)
 {
     switch (alignment) {
     case taLeftJustify: return wordBreak;
@@ -154,9 +154,9 @@ LbFaceLayout LbLayoutFace(const LbFaceLayoutInput& input, LbTextMeasurer& measur
 {
     LbFaceLayout layout;
     layout.textFormat = LbTextFormat(input.alignment);
-    if (input.styleCode == bsShape)
+    if (input.style == bsShape)
         layoutShape(layout, input, measurer);
-    else if (input.layoutCode == blGlyphLeft || input.layoutCode == blGlyphRight)
+    else if (input.layout == blGlyphLeft || input.layout == blGlyphRight)
         layoutBeside(layout, input, measurer);
     else
         layoutAboveOrBelow(layout, input, measurer);

@@ -29,9 +29,9 @@ public:
 
 constexpr int LbHalf(int value) { return value / 2; }
 
-// DrawTextA format for an alignment code: word-broken left, right or centred; any other code
-// gives one centred line.
-unsigned LbTextFormat(int alignment);
+// DrawTextA format for an alignment: word-broken left, right or centred; a value outside the
+// enumeration gives one centred line.
+unsigned LbTextFormat(TLbAlignment alignment);
 
 // Width of one glyph cell: the strip's width divided by the number of cells; 0 for no cells.
 int LbGlyphCellWidth(int glyphWidth, int numGlyphs);
@@ -50,9 +50,9 @@ struct LbFaceLayoutInput {
     int pressOffset = 0;  // P: 1 while pressed (not bsEncarta), else 0
     int cellWidth = 0;    // gw
     int glyphHeight = 0;  // gh: the strip's height, counted even when there are no cells
-    int styleCode = bsNormal;
-    int layoutCode = blGlyphLeft;
-    int alignment = taLeftJustify;
+    TLbSpeedButtonStyle style = bsNormal;
+    TLbSpeedButtonLayout layout = blGlyphLeft;  // a value outside the enumeration places as blGlyphBottom
+    TLbAlignment alignment = taLeftJustify;
     bool wordWrap = false;
     std::string_view caption;
 };

@@ -2,27 +2,20 @@
 
 #include "buttons/LbButtons.h"
 #include "buttons/LbColorStyle.h"
+#include "buttons/LbSpeedButtonFace.h"
+#include "buttons/LbSpeedButtonGroup.h"
 #include "framework/core/Accelerator.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/ui/windows/Form.h"
 #include "framework/ui/controls/ImageList.h"
-#include "framework/ui/controls/Panel.h"
 #include "framework/ui/app/PopupMenu.h"
 
 #include <windows.h>
-
-#include <optional>
 
 namespace lb {
 namespace {
 
 bool isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
-// Faces of these styles have see-through parts even when the button is not Transparent.
-bool hasSeeThroughParts(TLbSpeedButtonStyle style, bool transparent)
-{
-    return transparent || style == bsModern || style == bsShape || style == bsQuicken;
-}
 
 }  // namespace
 
@@ -39,30 +32,7 @@ TLbSpeedButton::~TLbSpeedButton()
 {
     // From here on late ticks leave the button alone, so the worker reaches its end.
     markDestroying();
-    stopFadeThread();
-}
-
-void TLbSpeedButton::stopFadeThread()
-{
-    if (!FFadeThread)
-        return;
-    // Each stage may fail on its own; the button goes on without its worker whatever happens.
-    try {
-        while (FFadeThread->isSuspended())
-            FFadeThread->resume();
-    } catch (...) {
-    }
-    try {
-        FFadeThread->terminate();
-        FFadeThread->waitFor();
-        FFadeThread.reset();
-    } catch (...) {
-    }
-    // A worker that could not be awaited is left to end and free itself.
-    if (FFadeThread) {
-        FFadeThread->setFreeOnTerminate(true);
-        FFadeThread.release();
-    }
+    fade_.stopWorker();
 }
 
 void TLbSpeedButton::refresh()
@@ -139,16 +109,10 @@ void TLbSpeedButton::setTransparent(bool transparent)
 void TLbSpeedButton::setSlowDecease(bool slowDecease)
 {
     slowDecease_ = slowDecease;
-    if (slowDecease_ && !FFadeThread) {
-        // Waits, suspended, for the next mouse leave; the button owns and frees it.
-        FFadeThread = std::make_unique<TLbButtonThread>([this](TLbButtonThread& sender) { FadeTick(sender); });
-        FFadeThread->setFreeOnTerminate(false);
-    } else if (!slowDecease_ && FFadeThread) {
-        fadeLevel_ = 0;
-        stoppingThread_ = FFadeThread.get();
-        stopFadeThread();
-        stoppingThread_ = nullptr;
-    }
+    if (slowDecease_)
+        fade_.startWorker();  // it waits, suspended, for the next mouse leave
+    else
+        fade_.stopWorker();
     invalidate();
 }
 
@@ -157,18 +121,15 @@ void TLbSpeedButton::setDown(bool down)
     if (down == down_)
         return;
     // Whether the button goes down or up, no other button of its group stays down.
-    if (groupIndex_ != 0 && parent()) {
-        fw::Panel& siblings = *parent();
-        for (int index = 0; index < siblings.controlCount(); ++index) {
-            auto* sibling = dynamic_cast<TLbSpeedButton*>(&siblings.control(index));
-            if (sibling && sibling != this && sibling->groupIndex_ == groupIndex_ && sibling->down_) {
-                sibling->down_ = false;  // not through setDown: the group is walked once
-                sibling->refresh();
-                sibling->notifyAccessibleChange(fw::AccessibleChange::State);
-            }
-        }
-    }
+    LbReleaseOthersOfGroup(*this);
     down_ = down;
+    refresh();
+    notifyAccessibleChange(fw::AccessibleChange::State);
+}
+
+void TLbSpeedButton::popUpForGroup()
+{
+    down_ = false;
     refresh();
     notifyAccessibleChange(fw::AccessibleChange::State);
 }
@@ -227,17 +188,12 @@ void TLbSpeedButton::setGlyph(const fw::Bitmap* glyph)
 
 void TLbSpeedButton::FadeTick(TLbButtonThread& sender)
 {
-    // While the button goes away or the setter stops the worker, the ticks that it still hands
-    // over while it is awaited change nothing and paint nothing.
-    if (isDestroying() || &sender == stoppingThread_)
+    // While the button goes away, the ticks that the worker still hands over while it is awaited
+    // change nothing and paint nothing; the fade itself ignores those of a worker it is stopping.
+    if (isDestroying())
         return;
-    --fadeLevel_;
-    if (fadeLevel_ <= 0) {
-        if (FFadeThread && !FFadeThread->isSuspended())
-            FFadeThread->suspend();
-        fadeLevel_ = 0;
-    }
-    refresh();
+    if (fade_.step(sender) == LbFade::TickOutcome::Stepped)
+        refresh();
 }
 
 void TLbSpeedButton::paint(fw::Canvas& canvas)
@@ -247,48 +203,16 @@ void TLbSpeedButton::paint(fw::Canvas& canvas)
     const fw::Rect area = bounds();
     if (area.width <= 0 || area.height <= 0)
         return;  // nothing to show, and a bitmap needs a size
-    fw::Bitmap face(area.width, area.height);
-    if (hasSeeThroughParts(style_, transparent_)) {
-        face.setTransparent(true);
-        face.setTransparentColor(LbKeyColor);
-        face.canvas().brush().setColor(LbKeyColor);
-        face.canvas().fillRect({0, 0, area.width, area.height});
+    const LbSpeedButtonFace face(*this);
+    fw::Bitmap bitmap(area.width, area.height);
+    if (face.hasSeeThroughParts()) {
+        bitmap.setTransparent(true);
+        bitmap.setTransparentColor(LbKeyColor);
+        bitmap.canvas().brush().setColor(LbKeyColor);
+        bitmap.canvas().fillRect({0, 0, area.width, area.height});
     }
-
-    LbFaceInputs inputs;
-    inputs.width = area.width;
-    inputs.height = area.height;
-    inputs.fadeLevel = fadeLevel_;
-    inputs.numGlyphs = numGlyphs_;
-    inputs.glyph = &glyph_;
-    inputs.down = down_;
-    inputs.pointerInside = pointerInside_;
-    inputs.transparent = transparent_;
-    inputs.enabled = isEnabled();
-    inputs.flat = flat_;
-    inputs.wordWrap = wordWrap_;
-    inputs.hasPopupMenu = popupMenu() != nullptr;
-    inputs.styleCode = style_;
-    inputs.color = color();
-    inputs.colorWhenDown = colorWhenDown_;
-    inputs.hotTrackColor = hotTrackColor_;
-    inputs.lightColor = lightColor_;
-    inputs.shadowColor = shadowColor_;
-    const fw::Font& chosenFont = pointerInside_ && useHotTrackFont_ ? hotTrackFont_ : font();
-    // A caption drawn straight onto the key colour must have hard edges: a smoothed edge would be
-    // a mix of text and key colour, which is copied and shows as a pink fringe.
-    std::optional<fw::Font> hardEdged;
-    if (transparent_ || style_ == bsShape) {
-        hardEdged.emplace(chosenFont);
-        hardEdged->setQuality(fw::FontQuality::NonAntialiased);
-    }
-    inputs.font = hardEdged ? &*hardEdged : &chosenFont;
-    inputs.layoutCode = layout_;
-    inputs.caption = caption();
-    inputs.alignment = alignment_;
-    LbPaintFace(face.canvas(), inputs);
-
-    canvas.draw(0, 0, face);
+    LbPaintFace(bitmap.canvas(), face.inputs());
+    canvas.draw(0, 0, bitmap);
 }
 
 void TLbSpeedButton::windowProc(fw::ControlMessage& message)
@@ -314,7 +238,7 @@ void TLbSpeedButton::windowProc(fw::ControlMessage& message)
     default:
         break;
     }
-    fw::GraphicControl::windowProc(message);
+    defaultHandler(message);
 }
 
 void TLbSpeedButton::mouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y)
@@ -382,7 +306,7 @@ void TLbSpeedButton::mouseEntered()
     if (!isEnabled() || !isShowing())
         return;
     pointerInside_ = true;
-    fadeLevel_ = 8;
+    fade_.lightUp();
     refresh();
     if (OnMouseEnter)
         OnMouseEnter(*this);
@@ -392,11 +316,9 @@ void TLbSpeedButton::mouseLeft()
 {
     pointerInside_ = false;
     if (slowDecease_) {
-        // The ticks repaint from here on.
-        if (FFadeThread && FFadeThread->isSuspended())
-            FFadeThread->resume();
+        fade_.startFadingOut();  // the ticks repaint from here on
     } else {
-        fadeLevel_ = 0;
+        fade_.darkenAtOnce();
         refresh();
     }
     if (isEnabled() && isShowing() && OnMouseExit)

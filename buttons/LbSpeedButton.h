@@ -29,16 +29,20 @@
 //   fade tick                           not being destroyed or stopped  level - 1; at 0 worker suspended; refresh
 //   (* OnMouseExit only when enabled, visible and the parent is shown)
 //
-// Owns its glyph bitmap and hot-track font; assigning either copies the given object's content.
+// Owns its glyph bitmap, its hot-track font and its fade (LbFade: the level and the worker that
+// steps it); assigning the glyph or the font copies the given object's content. The group rule is
+// LbReleaseOthersOfGroup (LbSpeedButtonGroup.h) and the painter's inputs are gathered by
+// LbSpeedButtonFace.
 
 #include "buttons/LbButtonThread.h"
+#include "buttons/LbFade.h"
 #include "buttons/LbTypes.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Font.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/description/Published.h"
 
-#include <memory>
+#include <string>
 
 namespace lb {
 
@@ -74,6 +78,7 @@ public:
     fw::TColor HotTrackColor() const { return hotTrackColor_; }
     void setHotTrackColor(fw::TColor color) { hotTrackColor_ = color; }
     fw::Font& HotTrackFont() { return hotTrackFont_; }
+    const fw::Font& HotTrackFont() const { return hotTrackFont_; }
     void setHotTrackFont(const fw::Font& font) { hotTrackFont_.assign(font); }
     TLbSpeedButtonLayout Layout() const { return layout_; }
     void setLayout(TLbSpeedButtonLayout layout);
@@ -97,7 +102,8 @@ public:
     fw::NotifyEvent OnMouseEnter;
     fw::NotifyEvent OnMouseExit;
 
-    int fadeLevel() const { return fadeLevel_; }
+    // Eighths of HotTrackColor in the face colour, 0..8.
+    int fadeLevel() const { return fade_.level(); }
 
     // The published properties, for window descriptions.
     static fw::ClassInfo classInfo();
@@ -117,7 +123,7 @@ public:
     // One step of a slow fade, run on the GUI thread on behalf of the fade worker.
     void FadeTick(TLbButtonThread& sender);
     // The fade worker, present exactly while SlowDecease is on.
-    const TLbButtonThread* fadeThread() const { return FFadeThread.get(); }
+    const TLbButtonThread* fadeThread() const { return fade_.worker(); }
 
     void paint(fw::Canvas& canvas) override;
     void captureLost() override;
@@ -130,11 +136,14 @@ protected:
     void actionChange(fw::TBasicAction& action, bool checkDefaults) override;
 
 private:
+    friend void LbReleaseOthersOfGroup(const TLbSpeedButton& keeper);
+
     void refresh();
+    // Up, on behalf of the group rule: repainted, and assistive technology told.
+    void popUpForGroup();
     void mouseEntered();
     void mouseLeft();
     bool acceleratorPressed(unsigned character);
-    void stopFadeThread();
 
     TLbAlignment alignment_ = taLeftJustify;
     bool allowAllUp_ = false;
@@ -157,10 +166,7 @@ private:
     bool wordWrap_ = false;
 
     bool pointerInside_ = false;
-    int fadeLevel_ = 0;         // FFadeLevel: eighths of HotTrackColor in the face colour
-    std::unique_ptr<TLbButtonThread> FFadeThread;
-    // The worker that the SlowDecease setter is stopping: its late ticks change nothing.
-    const TLbButtonThread* stoppingThread_ = nullptr;
+    LbFade fade_{[this](TLbButtonThread& sender) { FadeTick(sender); }};
 };
 
 }  // namespace lb

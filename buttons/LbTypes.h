@@ -1,12 +1,14 @@
 #pragma once
 // The enumerations that the button library's painter and controls share. Their ordinals are
-// what the painter receives as codes and what stored window descriptions hold, so they are fixed.
+// what stored window descriptions hold, so they are fixed. Each is based on int so that a stray
+// value (one cast from a number that is not an ordinal) stays a defined value; the painter and the
+// preset table say what they make of one.
 
 #include "framework/core/Color.h"
 
 namespace lb {
 
-enum TLbColorStyle {
+enum TLbColorStyle : int {
     lcsCustom = 0,
     lcsGold = 1,
     lcsChrome = 2,
@@ -20,7 +22,7 @@ enum TLbColorStyle {
     lcsQuicken = 10,
 };
 
-enum TLbSpeedButtonStyle {
+enum TLbSpeedButtonStyle : int {
     bsNormal = 0,
     bsEncarta = 1,
     bsModern = 2,
@@ -29,7 +31,7 @@ enum TLbSpeedButtonStyle {
     bsQuicken = 5,
 };
 
-enum TLbSpeedButtonLayout {
+enum TLbSpeedButtonLayout : int {
     blGlyphLeft = 0,
     blGlyphRight = 1,
     blGlyphTop = 2,
@@ -37,7 +39,7 @@ enum TLbSpeedButtonLayout {
 };
 
 // Caption alignment of a button.
-enum TLbAlignment {
+enum TLbAlignment : int {
     taLeftJustify = 0,
     taRightJustify = 1,
     taCenter = 2,

@@ -4,48 +4,13 @@
 // watchdog, so that a hang fails with a message instead of stopping the run.
 
 #include "SpeedButtonFixture.h"
-
-#include <atomic>
-#include <cstdio>
-#include <cstdlib>
-#include <thread>
+#include "Watchdog.h"
 
 namespace {
 
 using namespace lb;
 using namespace speed_button_test;
 using namespace std::chrono_literals;
-
-// Ends the test program with a message when the guarded scope does not finish in time.
-class Watchdog {
-public:
-    Watchdog(const char* what, std::chrono::seconds limit)
-        : thread_([this, what, limit] {
-              std::unique_lock lock(mutex_);
-              if (!finished_.wait_for(lock, limit, [this] { return isDone_; })) {
-                  std::fprintf(stderr, "Watchdog: '%s' hung for %lld s\n", what,
-                               static_cast<long long>(limit.count()));
-                  std::_Exit(3);
-              }
-          })
-    {
-    }
-    ~Watchdog()
-    {
-        {
-            std::lock_guard lock(mutex_);
-            isDone_ = true;
-        }
-        finished_.notify_all();
-        thread_.join();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable finished_;
-    bool isDone_ = false;
-    std::thread thread_;
-};
 
 struct Step {
     int level;
@@ -223,9 +188,10 @@ TEST_F(FadeTest, SwitchingOffOrDestroyingInTheMiddleOfAFadeEndsTheWorkerEveryTim
         const auto stopAt = std::chrono::steady_clock::now() + std::chrono::milliseconds(round % 60);
         runLoopUntil([&] { return std::chrono::steady_clock::now() >= stopAt; }, 1s);
         if (round % 2 == 0) {
+            painted.clear();
             button.setSlowDecease(false);
             ASSERT_EQ(button.fadeThread(), nullptr);
-            painted.clear();
+            EXPECT_TRUE(painted.empty()) << "round " << round << ": a tick painted while the worker was stopped";
             runLoopUntil([] { return false; }, 40ms);
             // Only the repaint that the setter asks for, showing the plain face: no more ticks.
             EXPECT_LE(painted.size(), 1u) << "round " << round;

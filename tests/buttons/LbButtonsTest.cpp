@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -30,8 +31,8 @@ std::unique_ptr<fw::Bitmap> paint(const LbFaceInputs& inputs)
 {
     auto bitmap = std::make_unique<fw::Bitmap>(inputs.width, inputs.height);
     const bool hasSeeThroughParts =
-        inputs.transparent || inputs.styleCode == bsModern || inputs.styleCode == bsQuicken;
-    bitmap->canvas().brush().setColor(hasSeeThroughParts && inputs.styleCode != bsShape ? LbKeyColor : untouched);
+        inputs.transparent || inputs.style == bsModern || inputs.style == bsQuicken;
+    bitmap->canvas().brush().setColor(hasSeeThroughParts && inputs.style != bsShape ? LbKeyColor : untouched);
     bitmap->canvas().fillRect({0, 0, inputs.width, inputs.height});
     LbPaintFace(bitmap->canvas(), inputs);
     return bitmap;
@@ -119,7 +120,7 @@ TEST_F(LbPaintFaceTest, ModernGoldFaceUpHasTheGradientRowsAndBothOutlines)
 {
     inputs.width = 108;
     inputs.height = 31;
-    inputs.styleCode = bsModern;
+    inputs.style = bsModern;
     inputs.color = gold;
     inputs.lightColor = fw::clYellow;
     inputs.shadowColor = fw::clOlive;
@@ -155,7 +156,7 @@ TEST_F(LbPaintFaceTest, ModernGoldFaceDownMovesTheTurningRowAndOutlinesInShadow)
 {
     inputs.width = 108;
     inputs.height = 31;
-    inputs.styleCode = bsModern;
+    inputs.style = bsModern;
     inputs.color = gold;
     inputs.lightColor = fw::clYellow;
     inputs.shadowColor = fw::clOlive;
@@ -210,6 +211,51 @@ TEST_F(LbPaintFaceTest, SystemColoursOfPresetsAreResolvedWhenPainting)
     EXPECT_EQ(bitmap->pixel(59, 19), 0x00808080u);
 }
 
+TEST_F(LbPaintFaceTest, PresetsPaintLikeTheColoursTheyAreNamedAfter)
+{
+    // Gold is the look of the updater's buttons; Chrome and Default are made of named colours.
+    struct Case {
+        TLbColorStyle preset;
+        TLbSpeedButtonStyle style;
+        TColor color, light, shadow, hotTrack;
+    };
+    const Case cases[] = {
+        {lcsGold, bsModern, gold, fw::clYellow, fw::clOlive, goldHot},
+        {lcsChrome, bsModern, fw::clSilver, fw::clWhite, fw::clGray, fw::clNone},
+        {lcsDefault, bsNormal, fw::clBtnFace, fw::clWhite, fw::clGray, fw::clNone},
+    };
+    inputs.caption = "Go";
+    font.setColor(fw::clBlack);
+    fw::Font presetFont;
+    for (const Case& c : cases) {
+        LbFaceInputs fromPreset = inputs;
+        TColor captionColor = 0;
+        bool modern = false, quicken = false;
+        LbColorStylePreset(c.preset, fromPreset.color, fromPreset.lightColor, fromPreset.shadowColor,
+                           fromPreset.colorWhenDown, fromPreset.hotTrackColor, captionColor, fromPreset.flat, modern,
+                           quicken);
+        fromPreset.style = quicken ? bsQuicken : modern ? bsModern : bsNormal;
+        presetFont.setColor(captionColor);
+        fromPreset.font = &presetFont;
+        LbFaceInputs stated = inputs;
+        stated.style = c.style;
+        stated.color = c.color;
+        stated.lightColor = c.light;
+        stated.shadowColor = c.shadow;
+        stated.hotTrackColor = c.hotTrack;
+        // Up, hot and down.
+        for (auto [isHot, isDown] : {std::pair{false, false}, {true, false}, {false, true}}) {
+            for (LbFaceInputs* face : {&fromPreset, &stated}) {
+                face->pointerInside = isHot;
+                face->fadeLevel = isHot ? 8 : 0;
+                face->down = isDown;
+            }
+            EXPECT_TRUE(samePixels(*paint(fromPreset), *paint(stated)))
+                << static_cast<int>(c.preset) << ", hot " << isHot << ", down " << isDown;
+        }
+    }
+}
+
 TEST_F(LbPaintFaceTest, NormalFrameUpDownFlatAndDisabled)
 {
     const int w = inputs.width, h = inputs.height;
@@ -245,7 +291,7 @@ TEST_F(LbPaintFaceTest, OldFrameUpAndDown)
 {
     const int w = inputs.width, h = inputs.height;
     const TColor darkShadow = fw::colorToRgb(fw::cl3DDkShadow);
-    inputs.styleCode = bsOld;
+    inputs.style = bsOld;
     auto up = paint(inputs);
     EXPECT_EQ(up->pixel(w - 2, 1), shadow);
     EXPECT_EQ(up->pixel(1, h - 2), shadow);
@@ -278,7 +324,7 @@ TEST_F(LbPaintFaceTest, OldFrameUpAndDown)
 TEST_F(LbPaintFaceTest, QuickenFillsARoundedFaceEvenWhenTransparent)
 {
     const int w = inputs.width, h = inputs.height;
-    inputs.styleCode = bsQuicken;
+    inputs.style = bsQuicken;
     for (bool transparent : {false, true}) {
         SCOPED_TRACE(transparent);
         inputs.transparent = transparent;
@@ -301,14 +347,14 @@ TEST_F(LbPaintFaceTest, QuickenFillsARoundedFaceEvenWhenTransparent)
 TEST_F(LbPaintFaceTest, TransparentFacesKeepFramesButNoBackground)
 {
     inputs.transparent = true;
-    inputs.styleCode = bsModern;
+    inputs.style = bsModern;
     auto modern = paint(inputs);
     EXPECT_EQ(modern->pixel(30, 4), LbKeyColor);
     EXPECT_EQ(modern->pixel(30, 15), LbKeyColor);
     EXPECT_EQ(modern->pixel(30, 1), face);
     EXPECT_EQ(modern->pixel(30, 0), shadow);
 
-    inputs.styleCode = bsNormal;
+    inputs.style = bsNormal;
     auto normal = paint(inputs);
     EXPECT_EQ(normal->pixel(30, 10), LbKeyColor);
     EXPECT_EQ(normal->pixel(0, 0), light);
@@ -318,14 +364,14 @@ TEST_F(LbPaintFaceTest, TransparentFacesKeepFramesButNoBackground)
 TEST_F(LbPaintFaceTest, EncartaShowsThePressWithBoldInsteadOfAnOffset)
 {
     inputs.caption = "Press";
-    inputs.styleCode = bsEncarta;
+    inputs.style = bsEncarta;
     const auto up = paint(inputs);
     inputs.down = true;
     const auto down = paint(inputs);
     EXPECT_EQ(topmost(*down, text), topmost(*up, text));
     EXPECT_GT(countPixels(*down, text), countPixels(*up, text));
 
-    inputs.styleCode = bsNormal;
+    inputs.style = bsNormal;
     const auto normalDown = paint(inputs);
     inputs.down = false;
     const auto normalUp = paint(inputs);
@@ -342,7 +388,7 @@ TEST_F(LbPaintFaceTest, DisabledCaptionIsGreyExceptOnAShape)
     EXPECT_EQ(countPixels(*normal, text), 0);
     EXPECT_GT(countPixels(*normal, fw::clGray), 0);
 
-    inputs.styleCode = bsShape;
+    inputs.style = bsShape;
     const auto shape = paint(inputs);
     EXPECT_GT(countPixels(*shape, text), 0);
     EXPECT_EQ(countPixels(*shape, fw::clGray), 0);
@@ -351,11 +397,11 @@ TEST_F(LbPaintFaceTest, DisabledCaptionIsGreyExceptOnAShape)
 TEST_F(LbPaintFaceTest, ShapeIsKeyColourApartFromCentredGlyphAndCaption)
 {
     const auto strip = glyphStrip(1);
-    inputs.styleCode = bsShape;
+    inputs.style = bsShape;
     inputs.glyph = strip.get();
     inputs.numGlyphs = 1;
     inputs.alignment = taRightJustify;
-    inputs.layoutCode = blGlyphTop;
+    inputs.layout = blGlyphTop;
     const auto up = paint(inputs);
     // The painter's own key-colour fill: the bitmap came without one.
     EXPECT_EQ(countPixels(*up, LbKeyColor) + countPixels(*up, cellColor(0)), 60 * 20);
@@ -489,9 +535,9 @@ TEST_F(LbPaintFaceTest, PopupArrowSitsAtElevenFromTheRightEdge)
     inputs.width = 100;
     inputs.height = 23;
     inputs.hasPopupMenu = true;
-    for (int style : {static_cast<int>(bsNormal), static_cast<int>(bsShape)}) {
+    for (TLbSpeedButtonStyle style : {bsNormal, bsShape}) {
         SCOPED_TRACE(style);
-        inputs.styleCode = style;
+        inputs.style = style;
         const auto bitmap = paint(inputs);
         const TColor background = style == bsShape ? LbKeyColor : face;
         const char* rows[] = {"#####", ".###.", "..#.."};
@@ -558,7 +604,7 @@ TEST_F(LbPaintFaceTest, ColourWhenDownOnlyOnAnEnabledPressedFace)
 
 TEST_F(LbPaintFaceTest, ModernDrawsItsFrameAlsoFlatDisabledAndNotHovered)
 {
-    inputs.styleCode = bsModern;
+    inputs.style = bsModern;
     inputs.flat = true;
     for (bool enabled : {true, false}) {
         inputs.enabled = enabled;
@@ -577,15 +623,15 @@ TEST_F(LbPaintFaceTest, GlyphCoversTheCaptionExceptOnAShapeWhereTheCaptionCovers
     inputs.caption = "Hello";
     inputs.wordWrap = true;
     inputs.alignment = taCenter;
-    inputs.layoutCode = blGlyphRight;
+    inputs.layout = blGlyphRight;
     inputs.numGlyphs = 1;
     const auto strip = glyphStrip(1);
     fw::Bitmap seeThrough(8, 8);  // one colour, its own bottom-left pixel: nothing of it is drawn
     seeThrough.canvas().brush().setColor(fw::clWhite);
     seeThrough.canvas().fillRect({0, 0, 8, 8});
-    for (int style : {static_cast<int>(bsNormal), static_cast<int>(bsShape)}) {
+    for (TLbSpeedButtonStyle style : {bsNormal, bsShape}) {
         SCOPED_TRACE(style);
-        inputs.styleCode = style;
+        inputs.style = style;
         inputs.glyph = &seeThrough;  // the same layout, without a visible glyph
         const auto captionOnly = paint(inputs);
         inputs.glyph = strip.get();

@@ -21,6 +21,7 @@ struct PresetResult {
     TColor face = 0x11111111, light = 0x22222222, shadow = 0x33333333, whenDown = 0x44444444,
            hotTrack = 0x55555555, caption = 0x66666666;
     bool flat = true, modern = true, quicken = true;
+    friend bool operator==(const PresetResult&, const PresetResult&) = default;
 };
 
 PresetResult apply(TLbColorStyle preset)
@@ -48,38 +49,54 @@ TEST(LbColorStylePreset, CustomAndUnknownPresetsOnlyResetCaptionAndFlags)
     }
 }
 
-TEST(LbColorStylePreset, EveryPresetWritesItsRow)
+const TLbColorStyle everyPreset[] = {lcsGold,       lcsChrome,      lcsBlue, lcsRed,     lcsUltraFlat1,
+                                     lcsUltraFlat2, lcsUltraFlatXP, lcsAqua, lcsDefault, lcsQuicken};
+
+// The colours show in painted faces (LbButtonsTest compares presets with the colours they are
+// named after); here, what holds across presets: each one is a whole look, and none repeats another.
+TEST(LbColorStylePreset, EveryPresetSetsEachValueAndNoTwoAreAlike)
 {
-    struct Row {
-        TLbColorStyle preset;
-        TColor face, light, shadow, whenDown, hotTrack, caption;
-        bool flat, modern, quicken;
-    };
-    const Row rows[] = {
-        {lcsGold, 0x0000C0C0, 0x0000FFFF, 0x00008080, fw::clNone, 0x0000DFDF, 0, false, true, false},
-        {lcsChrome, 0x00C0C0C0, 0x00FFFFFF, 0x00808080, fw::clNone, fw::clNone, 0, false, true, false},
-        {lcsBlue, 0x00FF8000, 0x00FFFF00, 0x00FF0000, fw::clNone, fw::clNone, 0, false, true, false},
-        {lcsRed, 0x000000FF, 0x00C0C0FF, 0x000000C0, fw::clNone, fw::clNone, 0, false, true, false},
-        {lcsUltraFlat1, fw::clBtnFace, 0x00B59284, 0x00B59284, 0x00B59284, 0x00DED3D6, 0, true, false, false},
-        {lcsUltraFlat2, fw::clBtnFace, 0x00000000, 0x00000000, 0x0024DABC, 0x008CF6E4, 0, true, false, false},
-        {lcsUltraFlatXP, 0x00D1D8DB, 0x00B59284, 0x00B59285, 0x00B59285, 0x00D2BDB6, 0, true, false, false},
-        {lcsAqua, 0x00ECCE94, 0x00FCE6D4, 0x00000000, fw::clNone, fw::clNone, 0, false, true, false},
-        {lcsDefault, fw::clBtnFace, 0x00FFFFFF, 0x00808080, fw::clNone, fw::clNone, 0, false, false, false},
-        {lcsQuicken, 0x00603000, 0x00C0C0C0, 0x00C0C0C0, 0x00AD6529, 0x00CEAE9C, 0x00FFFFFF, false, false, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(static_cast<int>(row.preset));
-        const PresetResult r = apply(row.preset);
-        EXPECT_EQ(r.face, row.face);
-        EXPECT_EQ(r.light, row.light);
-        EXPECT_EQ(r.shadow, row.shadow);
-        EXPECT_EQ(r.whenDown, row.whenDown);
-        EXPECT_EQ(r.hotTrack, row.hotTrack);
-        EXPECT_EQ(r.caption, row.caption);
-        EXPECT_EQ(r.flat, row.flat);
-        EXPECT_EQ(r.modern, row.modern);
-        EXPECT_EQ(r.quicken, row.quicken);
+    for (TLbColorStyle preset : everyPreset) {
+        SCOPED_TRACE(static_cast<int>(preset));
+        PresetResult other;
+        other.face = other.light = other.shadow = other.whenDown = other.hotTrack = other.caption = 0x00ABCDEF;
+        other.flat = other.modern = other.quicken = false;
+        LbColorStylePreset(preset, other.face, other.light, other.shadow, other.whenDown, other.hotTrack,
+                           other.caption, other.flat, other.modern, other.quicken);
+        EXPECT_TRUE(apply(preset) == other) << "a value of the caller's came through";
+        for (TLbColorStyle another : everyPreset) {
+            if (another == preset)
+                continue;
+            EXPECT_FALSE(apply(preset) == apply(another)) << static_cast<int>(another);
+        }
     }
+}
+
+TEST(LbColorStylePreset, FlagsAndCaptionColourFollowEachPresetsFamily)
+{
+    for (TLbColorStyle preset : everyPreset) {
+        SCOPED_TRACE(static_cast<int>(preset));
+        const bool isUltraFlat = preset == lcsUltraFlat1 || preset == lcsUltraFlat2 || preset == lcsUltraFlatXP;
+        const bool isQuicken = preset == lcsQuicken;
+        const bool isModern = preset == lcsGold || preset == lcsChrome || preset == lcsBlue || preset == lcsRed ||
+                              preset == lcsAqua;
+        const PresetResult r = apply(preset);
+        EXPECT_EQ(r.flat, isUltraFlat);
+        EXPECT_EQ(r.modern, isModern);
+        EXPECT_EQ(r.quicken, isQuicken);
+        // Only the Quicken face is dark enough to need a white caption.
+        EXPECT_EQ(r.caption, isQuicken ? fw::clWhite : fw::clBlack);
+    }
+}
+
+TEST(LbColorStylePreset, UltraFlatXPShadowStaysOneStepOfRedAboveItsLight)
+{
+    // Not a typing error to correct: XP-style buttons have always been drawn so.
+    const PresetResult r = apply(lcsUltraFlatXP);
+    EXPECT_EQ(fw::redOf(r.shadow), fw::redOf(r.light) + 1);
+    EXPECT_EQ(fw::greenOf(r.shadow), fw::greenOf(r.light));
+    EXPECT_EQ(fw::blueOf(r.shadow), fw::blueOf(r.light));
+    EXPECT_EQ(r.whenDown, r.shadow);
 }
 
 TEST(LbBlendHotTrack, GoldFadesInEighths)

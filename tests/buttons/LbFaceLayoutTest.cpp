@@ -99,7 +99,8 @@ TEST(LbFaceLayout, GlyphBesideCaptionNarrowsTheTextAndFollowsTheAlignment)
     input.cellWidth = 16;
     input.glyphHeight = 15;
     struct Case {
-        int layout, alignment;
+        TLbSpeedButtonLayout layout;
+        TLbAlignment alignment;
         bool wordWrap;
         int glyphX, textLeft;
     };
@@ -115,7 +116,7 @@ TEST(LbFaceLayout, GlyphBesideCaptionNarrowsTheTextAndFollowsTheAlignment)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.layout << "/" << c.alignment << "/" << c.wordWrap);
-        input.layoutCode = c.layout;
+        input.layout = c.layout;
         input.alignment = c.alignment;
         input.wordWrap = c.wordWrap;
         const LbFaceLayout layout = LbLayoutFace(input, measurer);
@@ -146,15 +147,16 @@ TEST(LbFaceLayout, GlyphAboveOrBelowLeavesTheSpacingUnderTheBlock)
     input.cellWidth = 16;
     input.glyphHeight = 15;
     input.alignment = taCenter;
-    input.layoutCode = blGlyphTop;  // B = 13 + 15 + 4 = 32, block top 14
+    input.layout = blGlyphTop;  // B = 13 + 15 + 4 = 32, block top 14
     LbFaceLayout layout = LbLayoutFace(input, measurer);
     EXPECT_EQ(layout.availableWidth, 92);
     EXPECT_EQ(layout.glyphY, 14);
     EXPECT_EQ(layout.textRect, (fw::RectEdges{4, 29, 96, 42}));
     EXPECT_EQ(layout.glyphX, 42);
 
-    for (int code : {static_cast<int>(blGlyphBottom), 7}) {
-        input.layoutCode = code;
+    // A stray layout value places like blGlyphBottom.
+    for (TLbSpeedButtonLayout layoutValue : {blGlyphBottom, static_cast<TLbSpeedButtonLayout>(7)}) {
+        input.layout = layoutValue;
         input.alignment = taRightJustify;
         layout = LbLayoutFace(input, measurer);
         EXPECT_EQ(layout.textRect.top, 14);
@@ -169,11 +171,11 @@ TEST(LbFaceLayout, GlyphWithoutCellsStillTakesItsHeightAboveOrBelow)
     LbFaceLayoutInput input = face(100, 60, "OK");
     input.cellWidth = 0;  // NumGlyphs 0
     input.glyphHeight = 15;
-    input.layoutCode = blGlyphTop;
+    input.layout = blGlyphTop;
     const LbFaceLayout layout = LbLayoutFace(input, measurer);
     EXPECT_EQ(layout.textRect.top, 29);
     EXPECT_EQ(layout.availableWidth, 92);
-    input.layoutCode = blGlyphLeft;  // beside: no cell, no narrowing
+    input.layout = blGlyphLeft;  // beside: no cell, no narrowing
     EXPECT_EQ(LbLayoutFace(input, measurer).availableWidth, 92);
 }
 
@@ -181,12 +183,12 @@ TEST(LbFaceLayout, ShapeCentresEverythingAndIgnoresLayoutAndAlignment)
 {
     FakeMeasurer measurer;
     LbFaceLayoutInput input = face(100, 23, "OK");
-    input.styleCode = bsShape;
+    input.style = bsShape;
     input.cellWidth = 16;
     input.glyphHeight = 15;
     input.pressOffset = 1;
     input.alignment = taRightJustify;
-    input.layoutCode = blGlyphTop;
+    input.layout = blGlyphTop;
     const LbFaceLayout layout = LbLayoutFace(input, measurer);
     EXPECT_EQ(layout.availableWidth, 92);  // the glyph does not narrow a shape's caption
     EXPECT_EQ(layout.glyphX, 42);          // no press offset for the glyph
@@ -201,8 +203,8 @@ TEST(LbFaceLayout, TextFormatByAlignment)
     EXPECT_EQ(LbTextFormat(taLeftJustify), 0x10u);
     EXPECT_EQ(LbTextFormat(taRightJustify), 0x12u);
     EXPECT_EQ(LbTextFormat(taCenter), 0x11u);
-    EXPECT_EQ(LbTextFormat(3), 0x25u);
-    EXPECT_EQ(LbTextFormat(-1), 0x25u);
+    EXPECT_EQ(LbTextFormat(static_cast<TLbAlignment>(3)), 0x25u);
+    EXPECT_EQ(LbTextFormat(static_cast<TLbAlignment>(-1)), 0x25u);
 }
 
 TEST(LbGlyphCell, CellChoiceByStateAndCount)

@@ -52,7 +52,7 @@ TEST_F(LbSpeedButtonTest, DraggingOffAndBack)
     hotDown.fadeLevel = 8;
     hotDown.down = true;
     hotDown.pointerInside = true;
-    hotDown.styleCode = bsModern;
+    hotDown.style = bsModern;
     hotDown.color = gold;
     hotDown.hotTrackColor = goldHot;
     hotDown.lightColor = fw::clYellow;
@@ -412,22 +412,20 @@ TEST_F(LbSpeedButtonTest, WithoutAParentAssignmentsThatPaintAtOnceFailAfterStori
     EXPECT_EQ(orphan.paints, 0);
 }
 
-TEST_F(LbSpeedButtonTest, ANewButtonHasItsInitialValues)
+// The other initial values are the defaults of the published properties, which
+// LbSpeedButtonDescriptionTest proves by writing a new button without them.
+TEST_F(LbSpeedButtonTest, ANewButtonTakesItsHotTrackFontFromItsFormAndItsColourFromItsParent)
 {
+    // Not the font that a new fw::Font has, so that a button that kept its own shows.
+    const fw::Font formFont(form_->font());
+    form_->font().setName("Arial");
+    form_->font().setHeight(-15);
     ProbeButton button(form_);
-    EXPECT_EQ(button.bounds().width, 100);
-    EXPECT_EQ(button.bounds().height, 23);
-    EXPECT_EQ(button.color(), fw::clWindow);
+    form_->font().assign(formFont);
+    EXPECT_EQ(button.HotTrackFont().name(), "Arial");
+    EXPECT_EQ(button.HotTrackFont().height(), -15);
     EXPECT_TRUE(button.parentColor());
     EXPECT_TRUE(button.parentFont());
-    EXPECT_EQ(button.LightColor(), fw::clWhite);
-    EXPECT_EQ(button.ShadowColor(), fw::clBlack);
-    EXPECT_EQ(button.HotTrackColor(), fw::clNone);
-    EXPECT_EQ(button.Style(), bsNormal);
-    EXPECT_TRUE(button.Glyph().isEmpty());
-    // The hot-track font is the owner form's.
-    EXPECT_EQ(button.HotTrackFont().name(), form_->font().name());
-    EXPECT_EQ(button.HotTrackFont().height(), form_->font().height());
     button.setParent(panel_.get());
     EXPECT_EQ(button.color(), panelColor) << "placed, it takes the parent's colour";
 }

@@ -32,6 +32,8 @@ const char* const styleNames[] = {"bsNormal", "bsEncarta", "bsModern", "bsOld", 
 const char* const presetNames[] = {"lcsCustom",     "lcsGold",       "lcsChrome",      "lcsBlue",
                                    "lcsRed",        "lcsUltraFlat1", "lcsUltraFlat2",  "lcsUltraFlatXP",
                                    "lcsAqua",       "lcsDefault",    "lcsQuicken"};
+// The states of a face, one column each, in the order of stateNames.
+enum class FaceState { Up, Hot, Down, Disabled };
 const char* const stateNames[] = {"up", "hot", "down", "disabled"};
 
 std::unique_ptr<fw::Bitmap> makeGlyph()
@@ -41,29 +43,30 @@ std::unique_ptr<fw::Bitmap> makeGlyph()
     return glyph;
 }
 
-void paintFace(fw::Canvas& sheet, int x, int y, int style, int preset, int state, const fw::Bitmap* glyph)
+void paintFace(fw::Canvas& sheet, int x, int y, TLbSpeedButtonStyle style, TLbColorStyle preset, FaceState state,
+               const fw::Bitmap* glyph)
 {
     LbFaceInputs in;
     in.width = faceWidth;
     in.height = faceHeight;
-    in.styleCode = style;
+    in.style = style;
     in.color = fw::clBtnFace;  // what a new button on a dialog shows
     in.lightColor = fw::clWhite;
     in.shadowColor = fw::clBlack;
     TColor captionColor = fw::clBlack;
     bool flat = false, modern = false, quicken = false;
-    LbColorStylePreset(static_cast<TLbColorStyle>(preset), in.color, in.lightColor, in.shadowColor, in.colorWhenDown,
-                       in.hotTrackColor, captionColor, flat, modern, quicken);
+    LbColorStylePreset(preset, in.color, in.lightColor, in.shadowColor, in.colorWhenDown, in.hotTrackColor,
+                       captionColor, flat, modern, quicken);
     in.flat = flat;
     fw::Font font;
     font.setColor(captionColor);
     in.font = &font;
     in.caption = "&Actualizare";
     in.alignment = taCenter;
-    in.pointerInside = state == 1;
-    in.fadeLevel = state == 1 ? 8 : 0;
-    in.down = state == 2;
-    in.enabled = state != 3;
+    in.pointerInside = state == FaceState::Hot;
+    in.fadeLevel = state == FaceState::Hot ? 8 : 0;
+    in.down = state == FaceState::Down;
+    in.enabled = state != FaceState::Disabled;
     if (glyph != nullptr) {
         in.glyph = glyph;
         in.numGlyphs = 4;
@@ -115,8 +118,9 @@ int main(int argc, char** argv)
                 label(canvas, std::string(styleNames[style]) + " / " + presetNames[preset],
                       {6, top, labelWidth, top + cellHeight}, fw::text_format::left);
                 for (int column = 0; column < columns; ++column)
-                    paintFace(canvas, labelWidth + column * cellWidth + 5, top + 4, style, preset, column % 4,
-                              column >= 4 ? glyph.get() : nullptr);
+                    paintFace(canvas, labelWidth + column * cellWidth + 5, top + 4,
+                              static_cast<TLbSpeedButtonStyle>(style), static_cast<TLbColorStyle>(preset),
+                              static_cast<FaceState>(column % 4), column >= 4 ? glyph.get() : nullptr);
             }
         }
         sheet.saveToFile(output);

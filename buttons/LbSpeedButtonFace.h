@@ -1,0 +1,35 @@
+#pragma once
+// LbSpeedButtonFace: what one paint of a TLbSpeedButton's face is made of, gathered from the
+// button's properties and its hover and fade state: the painter's inputs, and whether the face
+// has see-through parts. It owns the hard-edged copy of the caption font that some faces need
+// (inputs().font points at that copy or at one of the button's fonts) and borrows the button's
+// glyph, so it lives for one paint and the button must not change meanwhile.
+
+#include "buttons/LbButtons.h"
+#include "framework/graphics/Font.h"
+
+#include <optional>
+
+namespace lb {
+
+class TLbSpeedButton;
+
+class LbSpeedButtonFace {
+public:
+    // The face of the button's current size, bounds().width x bounds().height.
+    explicit LbSpeedButtonFace(const TLbSpeedButton& button);
+    LbSpeedButtonFace(const LbSpeedButtonFace&) = delete;
+    LbSpeedButtonFace& operator=(const LbSpeedButtonFace&) = delete;
+
+    const LbFaceInputs& inputs() const { return inputs_; }
+    // Whether the bitmap the face is painted into must first be filled with LbKeyColor, whose
+    // pixels are then not copied to the screen: Transparent, and the styles that are not
+    // rectangular (bsModern, bsShape, bsQuicken).
+    bool hasSeeThroughParts() const;
+
+private:
+    std::optional<fw::Font> hardEdgedFont_;
+    LbFaceInputs inputs_;
+};
+
+}  // namespace lb
