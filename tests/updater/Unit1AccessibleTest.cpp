@@ -28,12 +28,15 @@ TEST(TForm1Accessible, ButtonsBeforeAndAfterTheCheckOfAnOlderInstallation)
     ASSERT_TRUE(panel);
 
     // The window is not shown in this test, so every button says it is invisible.
+    // The update button is the form's default, the one Enter presses.
     constexpr long hidden = STATE_SYSTEM_INVISIBLE;
+    constexpr long isDefault = STATE_SYSTEM_DEFAULT;
     EXPECT_EQ(describeChildren(panel.get(), form.Panel1->handle()),
-              (std::vector<std::string>{pushButton("Cautare...", STATE_SYSTEM_UNAVAILABLE | hidden),
+              (std::vector<std::string>{pushButton("Cautare...", STATE_SYSTEM_UNAVAILABLE | hidden | isDefault),
                                         pushButton("Inchide", hidden), "window Edit"}));
     form.Timer1Timer();
     const std::string updateName = "Actualizare la versiunea " + velmora::builtInVersion.text('.');
     EXPECT_EQ(describeChildren(panel.get(), form.Panel1->handle()),
-              (std::vector<std::string>{pushButton(updateName, hidden), pushButton("Inchide", hidden), "window Edit"}));
+              (std::vector<std::string>{pushButton(updateName, hidden | isDefault), pushButton("Inchide", hidden),
+                                        "window Edit"}));
 }

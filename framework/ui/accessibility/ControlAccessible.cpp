@@ -98,6 +98,8 @@ HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state)
         flags |= STATE_SYSTEM_PRESSED;
     if (control_->isPointerInside())
         flags |= STATE_SYSTEM_HOTTRACKED;
+    if (control_->isDefault())
+        flags |= STATE_SYSTEM_DEFAULT;
     // Hidden itself, or on a panel that is not on screen.
     if (!control_->isShowing())
         flags |= STATE_SYSTEM_INVISIBLE;
@@ -115,8 +117,11 @@ HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut
     if (!isPushButton())
         return S_FALSE;
     return guarded([&] {
+        // Enter presses the form's default control, unless its caption gives it a character.
         const auto character = acceleratorCharacter(control_->caption(), isLeadByte);
-        return setText(shortcut, character ? "Alt+" + std::string(1, static_cast<char>(*character)) : "");
+        if (character)
+            return setText(shortcut, "Alt+" + std::string(1, static_cast<char>(*character)));
+        return setText(shortcut, control_->isDefault() ? "Enter" : "");
     });
 }
 

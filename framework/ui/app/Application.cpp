@@ -26,16 +26,18 @@ char localeCharacter(LCTYPE item, char fallback)
     return text.empty() ? fallback : text[0];
 }
 
-// Keys typed into a child window of a form that previews keys reach the form first.
+// Keys pressed in a child window of a form reach the form first: its key preview, and Enter for
+// its default control.
 bool previewKeyMessage(const MSG& message)
 {
     if (message.message != WM_KEYDOWN)
         return false;
     for (Form* form : Form::liveForms()) {
-        if (message.hwnd != form->handle() && form->isKeyPreview() && IsChild(form->handle(), message.hwnd)) {
+        if (message.hwnd != form->handle() && IsChild(form->handle(), message.hwnd)) {
             int key = static_cast<int>(message.wParam);
-            form->previewKey(key);
-            return key == 0;
+            // Bit 30 of a key message: the key was already down, this is a repeat.
+            const KeyPress press = (message.lParam & (1 << 30)) ? KeyPress::Repeated : KeyPress::Fresh;
+            return form->keyDown(key, press);
         }
     }
     return false;

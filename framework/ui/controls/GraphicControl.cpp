@@ -129,6 +129,14 @@ void GraphicControl::setVisible(bool visible)
     notifyAccessibleChange(visible ? AccessibleChange::Shown : AccessibleChange::Hidden);
 }
 
+void GraphicControl::setDefault(bool isDefault)
+{
+    if (isDefault_ == isDefault)
+        return;
+    isDefault_ = isDefault;
+    notifyAccessibleChange(AccessibleChange::State);
+}
+
 int GraphicControl::dpi() const { return parent_ ? parent_->dpi() : 96; }
 
 bool GraphicControl::isShowing() const

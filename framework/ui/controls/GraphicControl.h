@@ -119,6 +119,11 @@ public:
     // The default action, run for assistive technology from the parent's message queue; false
     // when the control has none or refuses it now (disabled, hidden).
     virtual bool doDefaultAction() { return false; }
+    // Whether the control is its form's default, the one Enter presses (set by the form).
+    bool isDefault() const { return isDefault_; }
+    void setDefault(bool isDefault);
+    // Expires when the control is destroyed: for those that point at it without owning it.
+    std::weak_ptr<const void> lifetime() const { return lifeline_; }
 
     NotifyEvent onClick;
     MouseEvent onMouseDown;
@@ -160,6 +165,7 @@ private:
     ControlActionLink actionLink_;
     bool wantsDoubleClicks_ = false;
     bool isPressedForClick_ = false;
+    bool isDefault_ = false;
     std::shared_ptr<const void> lifeline_ = std::make_shared<int>(0);
 };
 

@@ -2,6 +2,7 @@
 
 #include "framework/ui/description/FontProperties.h"
 #include "framework/ui/description/PropertyBuilders.h"
+#include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/windows/Form.h"
 
 namespace fw {
@@ -39,6 +40,7 @@ std::vector<PropertyInfo> formProperties()
         integerProperty<F>("ClientHeight", noDefault, &F::clientHeight, &F::setClientHeight),
         integerProperty<F>("ClientWidth", noDefault, &F::clientWidth, &F::setClientWidth),
         colorProperty<F>("Color", clBtnFace, &F::color, &F::setColor),
+        referenceProperty<F, GraphicControl>("DefaultControl", "TControl", &F::defaultControl, &F::setDefaultControl),
         booleanProperty<F>("TransparentColor", false, &F::transparentColor, &F::setTransparentColor),
         colorProperty<F>("TransparentColorValue", clBlack, &F::transparentColorValue, &F::setTransparentColorValue),
         booleanProperty<F>("AlphaBlend", false, &F::alphaBlend, &F::setAlphaBlend),

@@ -134,6 +134,19 @@ void Form::previewKey(int& key)
         runHandler([&] { onKeyDown(key); });
 }
 
+bool Form::keyDown(int& key, KeyPress press)
+{
+    previewKey(key);
+    if (key == 0)
+        return true;
+    // Only a fresh press: the Enter held down after it closed a message box, or one that keeps
+    // repeating, must not press the default control again. A form that a modal dialog of its own
+    // has disabled takes no Enter either.
+    if (key != VK_RETURN || press != KeyPress::Fresh || !IsWindowEnabled(window_.get()))
+        return false;
+    return defaultControl_.press();
+}
+
 bool Form::dialogChar(unsigned character)
 {
     // A handler may create or free panels and controls: walk copies and look each one up again.
@@ -166,11 +179,10 @@ long long Form::handleMessage(unsigned message, unsigned long long wParam, long 
         return 1;
     }
     case WM_KEYDOWN: {
-        // Keys sent to the form itself (no child has the focus); children's keys are previewed
-        // by the message loop.
+        // Keys sent to the form itself (no child has the focus); children's keys reach keyDown()
+        // through the message loop. Bit 30: the key was already down, a repeat.
         int key = static_cast<int>(wParam);
-        previewKey(key);
-        if (key == 0)
+        if (keyDown(key, (lParam & (1 << 30)) ? KeyPress::Repeated : KeyPress::Fresh))
             return 0;
         break;
     }

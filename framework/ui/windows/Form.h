@@ -14,6 +14,7 @@
 #include "framework/graphics/Font.h"
 #include "framework/ui/controls/BackgroundBrush.h"
 #include "framework/ui/model/Component.h"
+#include "framework/ui/windows/DefaultControl.h"
 #include "framework/ui/windows/FormLayering.h"
 #include "framework/ui/windows/FormPlacement.h"
 #include "framework/win32/Handles.h"
@@ -23,6 +24,11 @@
 #include <vector>
 
 namespace fw {
+
+class GraphicControl;
+
+// A key-down as Windows reports it: the first of a press, or one that the held key repeats.
+enum class KeyPress { Fresh, Repeated };
 
 class Form : public Component {
 public:
@@ -107,8 +113,16 @@ public:
     std::function<void(int& key)> onKeyDown;
     std::function<void()> onClose;  // the close box; the application's main form ends the program
 
+    // The window-less control that Enter presses while no modal dialog of the form is open
+    // (DefaultControl.h); null for none. Not owned.
+    GraphicControl* defaultControl() const { return defaultControl_.get(); }
+    void setDefaultControl(GraphicControl* control) { defaultControl_.set(control); }
+
     // Called by the message loop for key messages of this form and its children.
     void previewKey(int& key);
+    // A key pressed in this form: onKeyDown sees it first (keyPreview), then a fresh Enter presses
+    // the default control. True when the key was used up.
+    bool keyDown(int& key, KeyPress press);
     // Offers a typed character to the window-less controls of this form's panels, in the panels'
     // order, as the dialog-character notification; true when one of them used it.
     bool dialogChar(unsigned character);
@@ -126,6 +140,7 @@ private:
     FormLayering layering_;
     bool keyPreview_ = false;
     std::string icon_;
+    DefaultControl defaultControl_;
 };
 
 }  // namespace fw
