@@ -57,6 +57,13 @@ public:
     void clickUpdateButton() { clickPanelAt(16 + 201 / 2, 120 + 31 / 2); }
     void clickCloseButton() { clickPanelAt(300 + 108 / 2, 120 + 31 / 2); }
     void pressKey(unsigned short virtualKey);
+    // Keys from the X server's own keyboard (xdotool through XTEST), as a person types them: the
+    // key events reach Wine from X, auto-repeat included. `actions` are xdotool's, e.g.
+    // "key Return" or "keydown Return". Goes over the updater's window first, as pressKey does.
+    // False when xdotool could not be run (not under Wine, or not installed).
+    bool typeOnXKeyboard(const std::string& actions);
+    // Waits until the dialog that is open now is destroyed.
+    bool waitForDialogGone(std::chrono::milliseconds timeout = 10s);
     void closeWithCloseBox();
 
     // A modal dialog (or message box) of the updater: waits for it and reads it.
