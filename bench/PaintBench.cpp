@@ -1,5 +1,6 @@
-// What a user feels of the buttons: one face paint, one full repaint (what a hover costs) and the
-// step of a slow fade, each next to its floor measured here in the same run.
+// What a user feels of the buttons: one face paint (at 96 DPI, and the gold face at 144 DPI), one
+// full repaint (what a hover costs) and the step of a slow fade, each next to its floor measured
+// here in the same run.
 //
 //   ui_bench.exe   (under Wine: see scripts/bench.sh)
 
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int faceWidth = 201;
 constexpr int faceHeight = 31;
+constexpr int scaledDpi = 144;  // 150 %, a common laptop setting
 constexpr int runs = 2000;
 
 lb::LbFaceInputs updaterFace(const fw::Font& font, lb::TLbSpeedButtonStyle style)
@@ -39,6 +41,17 @@ lb::LbFaceInputs updaterFace(const fw::Font& font, lb::TLbSpeedButtonStyle style
     inputs.caption = "Actualizare la versiunea 2.25";
     inputs.alignment = lb::taCenter;
     return inputs;
+}
+
+// Floor: one copy of a bitmap of the face's size between memory DCs.
+bench::Figure timeBlit(int width, int height)
+{
+    fw::Bitmap source(width, height);
+    fw::Bitmap target(width, height);
+    return bench::summarise(bench::timeRuns(runs, [&] {
+        BitBlt(target.canvasHandle(), 0, 0, width, height, source.canvasHandle(), 0, 0, SRCCOPY);
+        GdiFlush();
+    }));
 }
 
 // A short fingerprint of a bitmap's pixels, to show that a faster painter paints the same.
@@ -71,13 +84,7 @@ int main()
     font.setBold(true);
     font.setColor(0x005555);
 
-    // Floor: one copy of a bitmap of the face's size between memory DCs.
-    fw::Bitmap source(faceWidth, faceHeight);
-    fw::Bitmap target(faceWidth, faceHeight);
-    const bench::Figure blit = bench::summarise(bench::timeRuns(runs, [&] {
-        BitBlt(target.canvasHandle(), 0, 0, faceWidth, faceHeight, source.canvasHandle(), 0, 0, SRCCOPY);
-        GdiFlush();
-    }));
+    const bench::Figure blit = timeBlit(faceWidth, faceHeight);
 
     bench::printHeader();
     bench::printRow("BitBlt 201 x 31 (the floor)", blit, blit, "us", "");
@@ -94,6 +101,31 @@ int main()
         char print[32];
         std::snprintf(print, sizeof print, " [%08x]", fingerprint(face));
         bench::printRow(name + print, paint, blit, "us", style == lb::bsModern ? "< 30 us" : "report");
+    }
+
+    // The gold face at 144 DPI: its real size, and its caption font made at that size as the
+    // framework makes a control's font.
+    {
+        fw::Font scaledFont(font);
+        scaledFont.setHeight(fw::scaleForDpi(font.height(), scaledDpi));
+        lb::LbFaceInputs inputs = updaterFace(scaledFont, lb::bsModern);
+        inputs.width = fw::scaleForDpi(faceWidth, scaledDpi);
+        inputs.height = fw::scaleForDpi(faceHeight, scaledDpi);
+        inputs.dpi = scaledDpi;
+        const bench::Figure scaledBlit = timeBlit(inputs.width, inputs.height);
+        fw::Bitmap face(inputs.width, inputs.height);
+        const bench::Figure paint = bench::summarise(bench::timeRuns(runs, [&] {
+            lb::LbPaintFace(face.canvas(), inputs);
+            GdiFlush();
+        }));
+        char floorName[64];
+        std::snprintf(floorName, sizeof floorName, "BitBlt %d x %d (the floor at %d DPI)", inputs.width,
+                      inputs.height, scaledDpi);
+        char paintName[64];
+        std::snprintf(paintName, sizeof paintName, "LbPaintFace bsModern at %d DPI [%08x]", scaledDpi,
+                      fingerprint(face));
+        bench::printRow(floorName, scaledBlit, scaledBlit, "us", "");
+        bench::printRow(paintName, paint, scaledBlit, "us", "report");
     }
 
     // A full repaint of the updater's gold button on a window: bitmap, face, see-through copy.

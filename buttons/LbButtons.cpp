@@ -1,6 +1,8 @@
 #include "buttons/LbButtons.h"
 
+#include "buttons/LbFaceFrame.h"
 #include "buttons/LbGradient.h"
+#include "buttons/LbScaledBitmap.h"
 #include "framework/core/Error.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
@@ -50,94 +52,29 @@ void drawBackground(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, int
     case bsOld:
         canvas.rectangle(-1, -1, width + 1, height + 1);
         break;
-    case bsModern:
-        LbGradientFill(canvas, in.lightColor, face, 2, 2, width - 2, height / 4 + press);
-        LbGradientFill(canvas, face, in.lightColor, 2, height / 4 + press, width - 2, height - 1);
+    case bsModern: {
+        // Inside the frame's two lines; the last row is under the inner line, as at 96 DPI. The
+        // inset follows the lines rather than the scale: at 120 DPI two scaled pixels would be
+        // three, one more than the one-pixel lines, and leave a see-through gap inside the frame.
+        const int lineWidth = LbLineWidth(in.dpi);
+        const int inset = 2 * lineWidth;
+        LbGradientFill(canvas, in.lightColor, face, inset, inset, width - inset, height / 4 + press);
+        LbGradientFill(canvas, face, in.lightColor, inset, height / 4 + press, width - inset, height - lineWidth);
         break;
+    }
     default:
         break;  // bsQuicken fills its rounded face with the frame
     }
 }
 
-void drawFrame(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, bool down)
-{
-    const int width = in.width;
-    const int height = in.height;
-    fw::Pen& pen = canvas.pen();
-    switch (in.style) {
-    case bsNormal:
-    case bsEncarta:
-        if (!LbHasFrame(in.enabled, in.flat, in.pointerInside, down))
-            return;
-        pen.setColor(down ? in.shadowColor : in.lightColor);
-        canvas.moveTo(0, height - 1);
-        canvas.lineTo(0, 0);
-        canvas.lineTo(width - 1, 0);
-        pen.setColor(down ? in.lightColor : in.shadowColor);
-        canvas.lineTo(width - 1, height - 1);
-        canvas.lineTo(0, height - 1);
-        return;
-    case bsOld:
-        if (!LbHasFrame(in.enabled, in.flat, in.pointerInside, down))
-            return;
-        if (!down) {
-            pen.setColor(in.shadowColor);
-            canvas.moveTo(width - 2, 0);
-            canvas.lineTo(width - 2, height - 2);
-            canvas.lineTo(0, height - 2);
-            pen.setColor(in.lightColor);
-            canvas.moveTo(0, height - 1);
-            canvas.lineTo(0, 0);
-            canvas.lineTo(width - 1, 0);
-            pen.setColor(fw::cl3DDkShadow);
-        } else {
-            pen.setColor(in.shadowColor);
-            canvas.moveTo(1, height - 3);
-            canvas.lineTo(1, 1);
-            canvas.lineTo(width - 2, 1);
-            pen.setColor(fw::cl3DDkShadow);
-            canvas.moveTo(0, height - 1);
-            canvas.lineTo(0, 0);
-            canvas.lineTo(width - 1, 0);
-            pen.setColor(in.lightColor);
-        }
-        // Ends at -1 so that the bottom-left pixel (0, H-1) is painted too.
-        canvas.lineTo(width - 1, height - 1);
-        canvas.lineTo(-1, height - 1);
-        return;
-    case bsModern:
-        pen.setColor(down ? in.shadowColor : face);
-        canvas.rectangle(1, 1, width - 1, height - 1);
-        pen.setColor(in.shadowColor);
-        canvas.roundRect(0, 0, width, height, 6, 6);
-        return;
-    case bsQuicken:
-        // A clear pen makes GDI fill one pixel less to the right and below: columns 0 .. W-2,
-        // rows 1 .. H-2.
-        pen.setStyle(fw::PenStyle::Clear);
-        canvas.brush().setColor(face);
-        canvas.brush().setStyle(fw::BrushStyle::Solid);
-        canvas.roundRect(0, 1, width, height, 4, 4);
-        canvas.brush().setStyle(fw::BrushStyle::Clear);
-        pen.setStyle(fw::PenStyle::Solid);
-        pen.setColor(in.shadowColor);
-        canvas.moveTo(4, 0);
-        canvas.lineTo(width - 5, 0);
-        canvas.moveTo(4, height - 1);
-        canvas.lineTo(width - 5, height - 1);
-        return;
-    default:
-        return;  // bsShape has no frame
-    }
-}
-
-void drawArrow(fw::Canvas& canvas, int width, int height)
+void drawArrow(fw::Canvas& canvas, int width, int height, int dpi)
 {
     fw::Bitmap arrow;
     arrow.loadFromResource(LbArrowResourceName);
     arrow.setTransparent(true);
     arrow.setTransparentMode(fw::TransparentMode::Automatic);  // white, its bottom-left pixel
-    canvas.draw(width - 11, LbHalf(height) - 1, arrow);
+    LbDrawScaledBitmap(canvas, width - fw::scaleForDpi(11, dpi), LbHalf(height) - fw::scaleForDpi(1, dpi),
+                       arrow, fw::scaleForDpi(arrow.width(), dpi), fw::scaleForDpi(arrow.height(), dpi));
 }
 
 }  // namespace
@@ -165,7 +102,7 @@ void LbGradientFill(fw::Canvas& canvas, TColor startColor, TColor endColor, int 
 }
 
 void LbDrawGlyphCell(fw::Canvas& canvas, const fw::Bitmap& glyph, int x, int y, int sourceX, int sourceY,
-                     int cellWidth, int cellHeight)
+                     int cellWidth, int cellHeight, int dpi)
 {
     fw::Bitmap cell;
     try {
@@ -181,7 +118,7 @@ void LbDrawGlyphCell(fw::Canvas& canvas, const fw::Bitmap& glyph, int x, int y, 
     else
         cell.setTransparentMode(fw::TransparentMode::Automatic);
     cell.setTransparent(true);
-    canvas.draw(x, y, cell);
+    LbDrawScaledBitmap(canvas, x, y, cell, fw::scaleForDpi(cellWidth, dpi), fw::scaleForDpi(cellHeight, dpi));
 }
 
 void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
@@ -189,13 +126,13 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
     // A disabled button is never drawn pressed, whatever Down says.
     const bool down = in.down && in.enabled;
     // bsEncarta shows the press with a bold caption instead of an offset.
-    const int press = down && in.style != bsEncarta ? 1 : 0;
+    const int press = down && in.style != bsEncarta ? fw::scaleForDpi(1, in.dpi) : 0;
     const TColor face = LbFaceColor(in.color, in.colorWhenDown, in.hotTrackColor, in.fadeLevel, in.enabled, down,
                                     &fw::colorToRgb);
 
     drawBackground(canvas, in, face, press);
     canvas.brush().setStyle(fw::BrushStyle::Clear);
-    drawFrame(canvas, in, face, down);
+    LbDrawFaceFrame(canvas, in, face, down);
 
     if (in.font != nullptr)
         canvas.font().assign(*in.font);
@@ -210,9 +147,10 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
     LbFaceLayoutInput layoutInput;
     layoutInput.width = in.width;
     layoutInput.height = in.height;
+    layoutInput.dpi = in.dpi;
     layoutInput.pressOffset = press;
-    layoutInput.cellWidth = cellWidth;
-    layoutInput.glyphHeight = glyphHeight;
+    layoutInput.cellWidth = fw::scaleForDpi(cellWidth, in.dpi);  // the glyph as it is drawn
+    layoutInput.glyphHeight = fw::scaleForDpi(glyphHeight, in.dpi);
     layoutInput.style = in.style;
     layoutInput.layout = in.layout;
     layoutInput.alignment = in.alignment;
@@ -223,7 +161,8 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
 
     auto drawGlyph = [&] {
         if (hasGlyph && cellWidth > 0)
-            LbDrawGlyphCell(canvas, *in.glyph, layout.glyphX, layout.glyphY, sourceX, 0, cellWidth, glyphHeight);
+            LbDrawGlyphCell(canvas, *in.glyph, layout.glyphX, layout.glyphY, sourceX, 0, cellWidth, glyphHeight,
+                            in.dpi);
     };
     fw::RectEdges textArea = layout.textRect;
     if (layout.captionKeepsFontColor) {
@@ -237,7 +176,7 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
     }
 
     if (in.hasPopupMenu)
-        drawArrow(canvas, in.width, in.height);
+        drawArrow(canvas, in.width, in.height, in.dpi);
 }
 
 }  // namespace lb

@@ -5,11 +5,17 @@
 // canvas of an off-screen bitmap of its size (already filled with LbKeyColor when the face is to
 // have see-through parts) and copies the bitmap to the screen afterwards.
 //
+// A face is designed in pixels at 96 DPI and painted at its real size: the gradient, frame and
+// caption span the width and height given, and the insets, corners, margins, press offset, glyph
+// and arrow are scaled to the DPI given (fw::scaleForDpi); lines grow by whole pixels (LbLineWidth).
+// The caption font is taken as given: the control's font is already made for its DPI.
+//
 // Everything here draws through fw::Canvas only. The painter leaves the canvas's pen, brush and
 // font as it last set them. Errors: a missing LBARROW resource raises fw::ResourceError out of
 // LbPaintFace; a failed GDI object creation raises fw::Win32Error.
 
 #include "buttons/LbColorStyle.h"
+#include "buttons/LbDpiScale.h"
 #include "buttons/LbFaceLayout.h"
 #include "buttons/LbTypes.h"
 
@@ -26,8 +32,9 @@ namespace lb {
 // The inputs of one paint after the canvas, in their fixed order. Borrowed pointers: the
 // painter keeps none of them.
 struct LbFaceInputs {
-    int width = 0;
+    int width = 0;                    // real pixels, as are all positions the painter draws at
     int height = 0;
+    int dpi = fw::designDpi;          // the control's pixels per inch
     int fadeLevel = 0;                // 0..8 eighths of hotTrackColor in the face colour
     int numGlyphs = 0;
     const fw::Bitmap* glyph = nullptr;  // the glyph strip; null or empty for none
@@ -62,9 +69,11 @@ void LbGradientFill(fw::Canvas& canvas, fw::TColor startColor, fw::TColor endCol
 
 // Draws the cell of `glyph` at (sourceX, sourceY), cellWidth x cellHeight, at (x, y), skipping the
 // strip's fixed see-through colour or, without one, the cell's bottom-left colour. A source
-// beyond the strip leaves the temporary cell holding the strip's top-left part.
+// beyond the strip leaves the temporary cell holding the strip's top-left part. Away from 96 DPI
+// the cell is drawn scaleForDpi(cellWidth, dpi) x scaleForDpi(cellHeight, dpi) pixels large
+// (LbDrawScaledBitmap).
 void LbDrawGlyphCell(fw::Canvas& canvas, const fw::Bitmap& glyph, int x, int y, int sourceX, int sourceY,
-                     int cellWidth, int cellHeight);
+                     int cellWidth, int cellHeight, int dpi = fw::designDpi);
 
 // Name of the drop-down arrow bitmap resource that the executable must carry.
 constexpr const char* LbArrowResourceName = "LBARROW";

@@ -11,6 +11,10 @@ constexpr unsigned alignRight = 0x2;
 constexpr unsigned alignCenter = 0x1;
 constexpr unsigned oneCentredLine = 0x25;  // DT_CENTER | DT_VCENTER | DT_SINGLELINE
 
+// The gap between the face's edge and its content, and between glyph and caption: 4 at 96 DPI.
+int margin(const LbFaceLayoutInput& input) { return fw::scaleForDpi(4, input.dpi); }
+int spacing(const LbFaceLayoutInput& input) { return fw::scaleForDpi(4, input.dpi); }
+
 // Drops characters from the end (no ellipsis) until the caption fits on one line in
 // availableWidth, unless it is to be wrapped. The one-line width counts every "&".
 std::string shorten(std::string_view caption, int availableWidth, bool wordWrap, LbTextMeasurer& measurer)
@@ -31,7 +35,7 @@ void fitCaption(LbFaceLayout& layout, const LbFaceLayoutInput& input, int availa
     const LbTextBlock block = measurer.wrappedBlock(layout.caption, layout.availableWidth);
     layout.textHeight = block.height;
     layout.textWidth = block.width;
-    layout.textSpan = layout.caption.empty() ? 0 : block.width + 4;
+    layout.textSpan = layout.caption.empty() ? 0 : block.width + spacing(input);
 }
 
 void layoutShape(LbFaceLayout& layout, const LbFaceLayoutInput& input, LbTextMeasurer& measurer)
@@ -39,7 +43,7 @@ void layoutShape(LbFaceLayout& layout, const LbFaceLayoutInput& input, LbTextMea
     const int width = input.width;
     const int height = input.height;
     const int press = input.pressOffset;
-    fitCaption(layout, input, width - 8, measurer);
+    fitCaption(layout, input, width - 2 * margin(input), measurer);
     // The glyph of a shape stays put when pressed; only the caption moves.
     layout.glyphX = LbHalf(width - input.cellWidth);
     layout.glyphY = LbHalf(height - input.glyphHeight);
@@ -55,32 +59,34 @@ void layoutBeside(LbFaceLayout& layout, const LbFaceLayoutInput& input, LbTextMe
     const int press = input.pressOffset;
     const int cellWidth = input.cellWidth;
     const bool glyphLeft = input.layout == blGlyphLeft;
-    fitCaption(layout, input, width - 8 - (cellWidth > 0 ? cellWidth + 4 : 0), measurer);
+    const int edge = margin(input);
+    const int glyphSpan = cellWidth > 0 ? cellWidth + spacing(input) : 0;
+    fitCaption(layout, input, width - 2 * edge - glyphSpan, measurer);
     const int span = layout.textSpan;
 
     const int textTop = LbHalf(height - layout.textHeight) + press;
-    const int textLeft = press + 4 + (cellWidth > 0 && glyphLeft ? cellWidth + 4 : 0);
+    const int textLeft = press + edge + (glyphLeft ? glyphSpan : 0);
     layout.textRect = {textLeft, textTop, textLeft + layout.availableWidth, textTop + layout.textHeight};
     layout.glyphY = LbHalf(height - input.glyphHeight) + press;
 
     if (glyphLeft) {
         if (input.wordWrap || input.alignment == taLeftJustify)
-            layout.glyphX = press + 4;
+            layout.glyphX = press + edge;
         else if (input.alignment == taRightJustify)
-            layout.glyphX = width - 4 - cellWidth - span + press;
+            layout.glyphX = width - edge - cellWidth - span + press;
         else if (input.alignment == taCenter)
             layout.glyphX = LbHalf(width - cellWidth) + press - LbHalf(span);
         else
-            layout.glyphX = press + 4;  // no alignment of its own: where a left-aligned face has it
+            layout.glyphX = press + edge;  // no alignment of its own: where a left-aligned face has it
     } else {
         if (input.wordWrap || input.alignment == taLeftJustify)
-            layout.glyphX = press + 4 + span;
+            layout.glyphX = press + edge + span;
         else if (input.alignment == taRightJustify)
-            layout.glyphX = width - 4 - cellWidth + press;
+            layout.glyphX = width - edge - cellWidth + press;
         else if (input.alignment == taCenter)
             layout.glyphX = LbHalf(width - cellWidth) + press + LbHalf(span);
         else
-            layout.glyphX = press + 4 + span;
+            layout.glyphX = press + edge + span;
     }
 }
 
@@ -90,11 +96,12 @@ void layoutAboveOrBelow(LbFaceLayout& layout, const LbFaceLayoutInput& input, Lb
     const int height = input.height;
     const int press = input.pressOffset;
     const int glyphHeight = input.glyphHeight;
-    fitCaption(layout, input, width - 8, measurer);
+    const int edge = margin(input);
+    fitCaption(layout, input, width - 2 * edge, measurer);
 
-    // The 4 pixels of spacing counted in the block are not put between glyph and caption; they
-    // stay below the block, which is how these faces have always looked.
-    const int block = layout.textHeight + (glyphHeight > 0 ? glyphHeight + 4 : 0);
+    // The spacing counted in the block is not put between glyph and caption; it stays below the
+    // block, which is how these faces have always looked.
+    const int block = layout.textHeight + (glyphHeight > 0 ? glyphHeight + spacing(input) : 0);
     const int blockTop = LbHalf(height - block);
     int textTop;
     if (input.layout == blGlyphTop) {
@@ -104,15 +111,15 @@ void layoutAboveOrBelow(LbFaceLayout& layout, const LbFaceLayoutInput& input, Lb
         textTop = blockTop + press;
         layout.glyphY = blockTop + layout.textHeight + press;
     }
-    const int textLeft = press + 4;
+    const int textLeft = press + edge;
     layout.textRect = {textLeft, textTop, textLeft + layout.availableWidth, textTop + layout.textHeight};
 
     if (input.alignment == taRightJustify)
-        layout.glyphX = width - input.cellWidth - 4 + press;
+        layout.glyphX = width - input.cellWidth - edge + press;
     else if (input.alignment == taCenter)
         layout.glyphX = LbHalf(width - input.cellWidth) + press;
     else
-        layout.glyphX = press + 4;
+        layout.glyphX = press + edge;
 }
 
 }  // namespace

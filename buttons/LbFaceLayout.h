@@ -3,8 +3,10 @@
 // the text block, the glyph position and the glyph cell. Plain C++: the text is measured through
 // LbTextMeasurer, which the painter implements with the canvas and tests with a fake font.
 //
-// half(x) is x / 2 truncated toward zero; all divisions truncate toward zero.
+// half(x) is x / 2 truncated toward zero; all divisions truncate toward zero. Sizes are real
+// pixels; the 4-pixel margins and spacing are those of 96 DPI, scaled to the input's DPI.
 
+#include "buttons/LbDpiScale.h"
 #include "buttons/LbTypes.h"
 #include "framework/graphics/RectEdges.h"
 
@@ -47,9 +49,10 @@ bool LbHasFrame(bool enabled, bool flat, bool pointerInside, bool down);
 struct LbFaceLayoutInput {
     int width = 0;
     int height = 0;
-    int pressOffset = 0;  // P: 1 while pressed (not bsEncarta), else 0
-    int cellWidth = 0;    // gw
-    int glyphHeight = 0;  // gh: the strip's height, counted even when there are no cells
+    int dpi = fw::designDpi;  // scales the margins and spacing
+    int pressOffset = 0;  // P: scaleForDpi(1, dpi) while pressed (not bsEncarta), else 0
+    int cellWidth = 0;    // gw, as drawn (scaled)
+    int glyphHeight = 0;  // gh: the strip's height as drawn, counted even when there are no cells
     TLbSpeedButtonStyle style = bsNormal;
     TLbSpeedButtonLayout layout = blGlyphLeft;  // a value outside the enumeration places as blGlyphBottom
     TLbAlignment alignment = taLeftJustify;
@@ -62,7 +65,7 @@ struct LbFaceLayout {
     int availableWidth = 0;    // D
     int textHeight = 0;        // th
     int textWidth = 0;         // tx
-    int textSpan = 0;          // tw: tx + 4, or 0 for an empty caption
+    int textSpan = 0;          // tw: tx + spacing, or 0 for an empty caption
     fw::RectEdges textRect;    // where DrawTextA draws the caption
     unsigned textFormat = 0;
     int glyphX = 0;

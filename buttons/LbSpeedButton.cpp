@@ -325,9 +325,9 @@ void TLbSpeedButton::mouseLeft()
         OnMouseExit(*this);
 }
 
-void TLbSpeedButton::actionChange(fw::TBasicAction& action, bool checkDefaults)
+void TLbSpeedButton::actionChange(fw::TBasicAction& action, fw::ActionValues values)
 {
-    fw::GraphicControl::actionChange(action, checkDefaults);
+    fw::GraphicControl::actionChange(action, values);
     auto* custom = dynamic_cast<fw::TCustomAction*>(&action);
     if (!custom || !glyph_.isEmpty() || !custom->actionList())
         return;

@@ -133,7 +133,7 @@ protected:
     void mouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
     void mouseUp(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
     void click() override;
-    void actionChange(fw::TBasicAction& action, bool checkDefaults) override;
+    void actionChange(fw::TBasicAction& action, fw::ActionValues values) override;
 
 private:
     friend void LbReleaseOthersOfGroup(const TLbSpeedButton& keeper);

@@ -9,6 +9,7 @@ LbSpeedButtonFace::LbSpeedButtonFace(const TLbSpeedButton& button)
     const fw::Rect area = button.bounds();
     inputs_.width = area.width;
     inputs_.height = area.height;
+    inputs_.dpi = button.dpi();
     inputs_.fadeLevel = button.fadeLevel();
     inputs_.numGlyphs = button.NumGlyphs();
     inputs_.glyph = &button.Glyph();

@@ -16,7 +16,7 @@ class TLbSpeedButton;
 
 class LbSpeedButtonFace {
 public:
-    // The face of the button's current size, bounds().width x bounds().height.
+    // The face of the button's current size, bounds().width x bounds().height, at its dpi().
     explicit LbSpeedButtonFace(const TLbSpeedButton& button);
     LbSpeedButtonFace(const LbSpeedButtonFace&) = delete;
     LbSpeedButtonFace& operator=(const LbSpeedButtonFace&) = delete;

@@ -3,7 +3,7 @@
 # Packages that are already there are not fetched again.
 set -euo pipefail
 packages=(cmake make g++ g++-mingw-w64-x86-64 mingw-w64-tools googletest wine wine64 fonts-wine
-          xvfb xauth xdotool imagemagick clang libclang-rt-14-dev zip
+          xvfb xauth xdotool imagemagick clang libclang-rt-14-dev lld zip
           osslsigncode openssl bc)
 missing=()
 for package in "${packages[@]}"; do

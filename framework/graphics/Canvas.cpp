@@ -30,19 +30,15 @@ void Canvas::selectFont()
     void* wanted = font_.handle();
     if (wanted == selectedFont_)
         return;
-    void* previous = SelectObject(deviceContext_, static_cast<HGDIOBJ>(wanted));
-    if (!selectedFont_)
-        originalFont_ = previous;
+    fontSelection_.reset();
+    fontSelection_.emplace(deviceContext_, wanted);
     selectedFont_ = wanted;
 }
 
 void Canvas::releaseFont()
 {
-    if (!selectedFont_)
-        return;
-    SelectObject(deviceContext_, static_cast<HGDIOBJ>(originalFont_));
+    fontSelection_.reset();
     selectedFont_ = nullptr;
-    originalFont_ = nullptr;
 }
 
 void Canvas::moveTo(int x, int y) { MoveToEx(deviceContext_, x, y, nullptr); }

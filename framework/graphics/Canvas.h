@@ -14,8 +14,10 @@
 #include "framework/graphics/Font.h"
 #include "framework/graphics/Pen.h"
 #include "framework/graphics/RectEdges.h"
+#include "framework/graphics/SelectionGuard.h"
 #include "framework/win32/NativeTypes.h"
 
+#include <optional>
 #include <string_view>
 #include <type_traits>
 
@@ -75,8 +77,10 @@ private:
     Pen pen_;
     Brush brush_;
     Font font_;
-    void* selectedFont_ = nullptr;  // our font while it is selected into the DC
-    void* originalFont_ = nullptr;  // what the DC held before
+    // Our font stays selected from the first text call until the font changes or the canvas
+    // goes: under Wine selecting a font costs more than drawing a caption with it.
+    void* selectedFont_ = nullptr;
+    std::optional<SelectionGuard> fontSelection_;  // after font_: released before the font
 };
 
 static_assert(!std::is_copy_constructible_v<Canvas>);

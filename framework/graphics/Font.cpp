@@ -1,16 +1,58 @@
 #include "framework/graphics/Font.h"
 
 #include "framework/core/Error.h"
+#include "framework/graphics/SelectionGuard.h"
 
 #include <windows.h>
 
+#include <cassert>
 #include <cstring>
 
 namespace fw {
+namespace {
+
+constexpr int designPixelsPerInch = 96;
+
+// Bitmap fonts that have an outline font of the same design.
+struct OutlineTwin {
+    const char* bitmapFace;
+    const char* outlineFace;
+};
+constexpr OutlineTwin outlineTwins[] = {{"MS Sans Serif", "Microsoft Sans Serif"}};
+
+const char* outlineTwinOf(const std::string& face)
+{
+    for (const OutlineTwin& twin : outlineTwins)
+        if (lstrcmpiA(face.c_str(), twin.bitmapFace) == 0)  // GDI face names ignore case
+            return twin.outlineFace;
+    return nullptr;
+}
+
+// Whether GDI made `font` from a bitmap font at another height than `height` (LOGFONT's rule:
+// negative, the character height; positive, the cell height). GDI then took the nearest size
+// the bitmap font has, or stretched one.
+bool isBitmapFontOfAnotherHeight(HFONT font, int height)
+{
+    const UniqueMemoryDc measuring(CreateCompatibleDC(nullptr));
+    if (!measuring)
+        return false;
+    TEXTMETRICA metrics{};
+    bool measured = false;
+    {
+        const SelectionGuard selected(measuring.get(), font);
+        measured = GetTextMetricsA(measuring.get(), &metrics) != FALSE;
+    }
+    if (!measured || (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) != 0)
+        return false;
+    const LONG madeHeight = height < 0 ? metrics.tmInternalLeading - metrics.tmHeight : metrics.tmHeight;
+    return height != 0 && madeHeight != height;
+}
+
+}  // namespace
 
 Font::Font(const Font& other)
     : name_(other.name_), height_(other.height_), styles_(other.styles_), color_(other.color_),
-      charset_(other.charset_), quality_(other.quality_)
+      charset_(other.charset_), quality_(other.quality_), pixelsPerInch_(other.pixelsPerInch_)
 {
 }
 
@@ -69,13 +111,24 @@ void Font::setQuality(FontQuality quality)
     changed(true);
 }
 
+void Font::setPixelsPerInch(int pixelsPerInch)
+{
+    assert(pixelsPerInch > 0);
+    if (pixelsPerInch == pixelsPerInch_)
+        return;
+    pixelsPerInch_ = pixelsPerInch;
+    changed(true);
+}
+
+int Font::scaledHeight() const { return MulDiv(height_, pixelsPerInch_, designPixelsPerInch); }
+
 void Font::assign(const Font& other)
 {
     if (&other == this)
         return;
     const bool shapeChanged = name_ != other.name_ || height_ != other.height_ ||
                               styles_ != other.styles_ || charset_ != other.charset_ ||
-                              quality_ != other.quality_;
+                              quality_ != other.quality_ || pixelsPerInch_ != other.pixelsPerInch_;
     const bool anyChanged = shapeChanged || color_ != other.color_;
     name_ = other.name_;
     height_ = other.height_;
@@ -83,6 +136,7 @@ void Font::assign(const Font& other)
     color_ = other.color_;
     charset_ = other.charset_;
     quality_ = other.quality_;
+    pixelsPerInch_ = other.pixelsPerInch_;
     if (anyChanged)
         changed(shapeChanged);
 }
@@ -103,7 +157,7 @@ native::FontHandle Font::handle() const
     if (font_)
         return font_.get();
     LOGFONTA description{};
-    description.lfHeight = height_;
+    description.lfHeight = scaledHeight();
     description.lfWeight = styles_.bold ? FW_BOLD : FW_NORMAL;
     description.lfItalic = styles_.italic ? 1 : 0;
     description.lfUnderline = styles_.underline ? 1 : 0;
@@ -118,6 +172,14 @@ native::FontHandle Font::handle() const
     UniqueFont made(CreateFontIndirectA(&description));
     if (!made)
         throw Win32Error("CreateFontIndirectA", GetLastError());
+    const char* outlineTwin = outlineTwinOf(name_);
+    if (pixelsPerInch_ != designPixelsPerInch && outlineTwin &&
+        isBitmapFontOfAnotherHeight(made.get(), description.lfHeight)) {
+        std::strncpy(description.lfFaceName, outlineTwin, LF_FACESIZE - 1);
+        UniqueFont outline(CreateFontIndirectA(&description));
+        if (outline)
+            made = std::move(outline);
+    }
     font_ = std::move(made);
     return font_.get();
 }

@@ -7,7 +7,14 @@
 // while the old GDI font still exists, so that whoever holds it can let go first.
 //
 // Height follows LOGFONT: a negative value is the character height in pixels, a positive one the
-// cell height.
+// cell height, both at 96 pixels per inch: the design height, which descriptions read and write.
+// The GDI font is made for the pixels per inch of the surface it is drawn on, at
+// MulDiv(height, pixelsPerInch, 96). assign() and the copy take the pixels per inch along with
+// the rest, so that a canvas font assigned from a control's font draws at the control's scale;
+// an owner whose surface has a DPI of its own sets it again after an assign().
+// A bitmap font drawn at a height it does not have is blurred or stepped by GDI: above 96 pixels
+// per inch such a font is replaced by its outline twin ("MS Sans Serif" by "Microsoft Sans
+// Serif"); at 96 the face asked for is always the one made.
 
 #include "framework/core/Color.h"
 #include "framework/win32/Handles.h"
@@ -44,6 +51,9 @@ public:
     TColor color() const { return color_; }
     int charset() const { return charset_; }
     FontQuality quality() const { return quality_; }
+    int pixelsPerInch() const { return pixelsPerInch_; }
+    // The height the GDI font is made with: the design height at pixelsPerInch().
+    int scaledHeight() const;
 
     void setName(const std::string& name);
     void setHeight(int height);
@@ -52,6 +62,7 @@ public:
     void setColor(TColor color);
     void setCharset(int charset);
     void setQuality(FontQuality quality);
+    void setPixelsPerInch(int pixelsPerInch);  // positive
 
     // Copies every attribute of `other`; reports one change if anything differed.
     void assign(const Font& other);
@@ -70,6 +81,7 @@ private:
     TColor color_ = clWindowText;
     int charset_ = defaultCharset;
     FontQuality quality_ = FontQuality::Default;
+    int pixelsPerInch_ = 96;
     std::function<void()> onChange_;
     mutable UniqueFont font_;
 };

@@ -140,6 +140,25 @@ TEST(LbFaceLayout, PressOffsetMovesCaptionAndGlyph)
     EXPECT_EQ(layout.textRect, (fw::RectEdges{25, 6, 97, 19}));
 }
 
+TEST(LbFaceLayout, MarginsSpacingAndPressAreScaledToTheDpi)
+{
+    FakeMeasurer measurer;
+    LbFaceLayoutInput input = face(150, 35, "OK");  // at 144 DPI: margins and spacing 6, tw 12 + 6
+    input.dpi = 144;
+    input.cellWidth = 24;  // the glyph and the press as drawn at 144 DPI
+    input.glyphHeight = 23;
+    input.pressOffset = 2;
+    input.alignment = taRightJustify;
+    LbFaceLayout layout = LbLayoutFace(input, measurer);
+    EXPECT_EQ(layout.glyphX, 150 - 6 - 24 - 18 + 2);
+    EXPECT_EQ(layout.textRect, (fw::RectEdges{2 + 6 + 30, 11 + 2, 2 + 6 + 30 + 150 - 12 - 30, 11 + 2 + 13}));
+    input.height = 70;
+    input.layout = blGlyphTop;  // block 13 + 23 + 6 = 42 high, from row 14
+    layout = LbLayoutFace(input, measurer);
+    EXPECT_EQ(layout.availableWidth, 150 - 12);
+    EXPECT_EQ(layout.textRect.top, 14 + 23 + 2);
+}
+
 TEST(LbFaceLayout, GlyphAboveOrBelowLeavesTheSpacingUnderTheBlock)
 {
     FakeMeasurer measurer;

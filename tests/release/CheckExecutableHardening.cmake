@@ -4,6 +4,8 @@
 #     import can be satisfied by a DLL planted beside it;
 #   - it asks for ASLR with a 64-bit address space and for no-execute data, and has the
 #     relocations that ASLR needs;
+#   - it is marked terminal-server aware, as Microsoft's linker marks programs (objdump calls the
+#     flag TERMINAL_SERVICE_AWARE);
 #   - its headers carry no build time, so that two builds give the same bytes.
 #   cmake -DOBJDUMP=<objdump> -DEXECUTABLE=<exe> -P CheckExecutableHardening.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -28,7 +30,7 @@ foreach(import IN LISTS imports)
   endif()
 endforeach()
 
-foreach(flag HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT)
+foreach(flag HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE)
   if(NOT dump MATCHES "DllCharacteristics[^\n]*\n([ \t]+[A-Z_]+\n)*[ \t]+${flag}\n")
     string(APPEND faults "\n  DllCharacteristics lack ${flag}")
   endif()
@@ -44,4 +46,4 @@ endif()
 if(faults)
   message(FATAL_ERROR "${EXECUTABLE}:${faults}")
 endif()
-message(STATUS "${EXECUTABLE}: imports ${imports}; ASLR, 64-bit ASLR, NX, relocations; no build time")
+message(STATUS "${EXECUTABLE}: imports ${imports}; ASLR, 64-bit ASLR, NX, terminal-server aware, relocations; no build time")

@@ -51,7 +51,7 @@ private:
 
 }  // namespace
 
-TEST(UpdaterExecutable, ManifestAsksForElevationNamesTheSystemsAndCommonControls6)
+TEST(UpdaterExecutable, ManifestAsksForElevationNamesTheSystemsCommonControls6AndDpiAwareness)
 {
     const ResourceFile updater(updaterPath());
     ASSERT_TRUE(updater.isLoaded()) << updaterPath() << ": error " << GetLastError();
@@ -68,6 +68,10 @@ TEST(UpdaterExecutable, ManifestAsksForElevationNamesTheSystemsAndCommonControls
         {"Windows 10 and 11", R"(<supportedOS\s+Id="\{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a\}"\s*/>)"},
         {"common controls 6",
          R"(name="Microsoft\.Windows\.Common-Controls"\s+version="6\.0\.0\.0"\s+processorArchitecture="amd64"\s+publicKeyToken="6595b64144ccf1df")"},
+        {"per-monitor awareness v2, per-monitor awareness after it",
+         R"(<application\s+xmlns="urn:schemas-microsoft-com:asm\.v3">\s*<windowsSettings>[\s\S]*<dpiAwareness\s+xmlns="http://schemas\.microsoft\.com/SMI/2016/WindowsSettings">\s*PerMonitorV2\s*,\s*PerMonitor\s*</dpiAwareness>[\s\S]*</windowsSettings>\s*</application>)"},
+        {"per-monitor or system awareness for systems before Windows 10",
+         R"(<windowsSettings>[\s\S]*<dpiAware\s+xmlns="http://schemas\.microsoft\.com/SMI/2005/WindowsSettings">\s*true/pm\s*</dpiAware>[\s\S]*</windowsSettings>)"},
         {"the end of the assembly", R"(</assembly>\s*$)"},
     };
     for (const auto& [what, pattern] : required)

@@ -1,8 +1,9 @@
 // Paints every face style with every colour preset, in the states up, hot, down and disabled,
 // without and with a glyph (the glyph faces also carry the drop-down arrow), into one BMP file,
-// so that a person can look at all faces at once.
+// so that a person can look at all faces at once; with a DPI, the faces as a screen of that DPI
+// shows them (the labels stay as they are).
 //
-//   contact_sheet [output.bmp]      (default: contact-sheet.bmp in the current folder)
+//   contact_sheet [output.bmp [dpi]]      (default: contact-sheet.bmp in the current folder, 96)
 
 #include "buttons/LbButtons.h"
 #include "tools/common/DemoGlyph.h"
@@ -10,7 +11,9 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <string>
@@ -20,10 +23,15 @@ namespace {
 using fw::TColor;
 using namespace lb;
 
-constexpr int faceWidth = 100;
-constexpr int faceHeight = 25;
-constexpr int cellWidth = faceWidth + 10;
-constexpr int cellHeight = faceHeight + 8;
+// The faces' DPI and the sizes that follow from it.
+struct FaceSize {
+    explicit FaceSize(int dpi) : dpi(dpi), width(fw::scaleForDpi(100, dpi)), height(fw::scaleForDpi(25, dpi)) {}
+    int dpi;
+    int width;
+    int height;
+    int cellWidth() const { return width + 10; }
+    int cellHeight() const { return height + 8; }
+};
 constexpr int labelWidth = 170;
 constexpr int headerHeight = 24;
 constexpr TColor sheetColor = 0x00E8E8E8;
@@ -43,12 +51,13 @@ std::unique_ptr<fw::Bitmap> makeGlyph()
     return glyph;
 }
 
-void paintFace(fw::Canvas& sheet, int x, int y, TLbSpeedButtonStyle style, TLbColorStyle preset, FaceState state,
-               const fw::Bitmap* glyph)
+void paintFace(fw::Canvas& sheet, int x, int y, const FaceSize& size, TLbSpeedButtonStyle style,
+               TLbColorStyle preset, FaceState state, const fw::Bitmap* glyph)
 {
     LbFaceInputs in;
-    in.width = faceWidth;
-    in.height = faceHeight;
+    in.width = size.width;
+    in.height = size.height;
+    in.dpi = size.dpi;
     in.style = style;
     in.color = fw::clBtnFace;  // what a new button on a dialog shows
     in.lightColor = fw::clWhite;
@@ -60,6 +69,7 @@ void paintFace(fw::Canvas& sheet, int x, int y, TLbSpeedButtonStyle style, TLbCo
     in.flat = flat;
     fw::Font font;
     font.setColor(captionColor);
+    font.setHeight(fw::scaleForDpi(font.height(), size.dpi));
     in.font = &font;
     in.caption = "&Actualizare";
     in.alignment = taCenter;
@@ -73,12 +83,12 @@ void paintFace(fw::Canvas& sheet, int x, int y, TLbSpeedButtonStyle style, TLbCo
         in.hasPopupMenu = true;
     }
 
-    fw::Bitmap face(faceWidth, faceHeight);
+    fw::Bitmap face(size.width, size.height);
     if (style == bsModern || style == bsShape || style == bsQuicken) {
         face.setTransparentColor(LbKeyColor);
         face.setTransparent(true);
         face.canvas().brush().setColor(LbKeyColor);
-        face.canvas().fillRect({0, 0, faceWidth, faceHeight});
+        face.canvas().fillRect({0, 0, size.width, size.height});
     }
     LbPaintFace(face.canvas(), in);
     sheet.draw(x, y, face);
@@ -96,6 +106,9 @@ int main(int argc, char** argv)
 {
     try {
         const std::string output = argc > 1 ? argv[1] : "contact-sheet.bmp";
+        const FaceSize size(argc > 2 ? std::max(std::atoi(argv[2]), 1) : fw::designDpi);
+        const int cellWidth = size.cellWidth();
+        const int cellHeight = size.cellHeight();
         const int columns = 8;
         const int rows = 6 * 11;
         fw::Bitmap sheet(labelWidth + columns * cellWidth, headerHeight + rows * cellHeight);
@@ -118,7 +131,7 @@ int main(int argc, char** argv)
                 label(canvas, std::string(styleNames[style]) + " / " + presetNames[preset],
                       {6, top, labelWidth, top + cellHeight}, fw::text_format::left);
                 for (int column = 0; column < columns; ++column)
-                    paintFace(canvas, labelWidth + column * cellWidth + 5, top + 4,
+                    paintFace(canvas, labelWidth + column * cellWidth + 5, top + 4, size,
                               static_cast<TLbSpeedButtonStyle>(style), static_cast<TLbColorStyle>(preset),
                               static_cast<FaceState>(column % 4), column >= 4 ? glyph.get() : nullptr);
             }

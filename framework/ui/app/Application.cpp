@@ -102,7 +102,8 @@ int Application::run()
             dispatch(message);
             continue;
         }
-        idle();
+        // The idle step, straight to the pointer router (idle() is the same for tests).
+        PointerRouter::instance().updateHover();
         if (!terminated_)
             WaitMessage();
     }

@@ -34,6 +34,7 @@ ControlCanvas::ControlCanvas(const GraphicControl& control)
     : window_(parentWindowOf(control)), deviceContext_(windowDcFor(window_, control))
 {
     canvas_.emplace(deviceContext_);
+    canvas_->font().setPixelsPerInch(control.dpi());
 }
 
 ControlCanvas::~ControlCanvas()

@@ -5,7 +5,7 @@ namespace fw {
 ControlLook::ControlLook(std::function<void()> onChange) : onChange_(std::move(onChange))
 {
     font_.setOnChange([this] {
-        if (!isCopyingParentFont_)
+        if (!isFollowing_)
             parentFont_ = false;
         onChange_();
     });
@@ -30,9 +30,17 @@ void ControlLook::followParentFont(const Font& parentFont)
 {
     if (!parentFont_)
         return;
-    isCopyingParentFont_ = true;
+    // The parent's font is made for the same DPI as this one (the control's is its parent's).
+    isFollowing_ = true;
     font_.assign(parentFont);
-    isCopyingParentFont_ = false;
+    isFollowing_ = false;
+}
+
+void ControlLook::setDpi(int dpi)
+{
+    isFollowing_ = true;
+    font_.setPixelsPerInch(dpi);
+    isFollowing_ = false;
 }
 
 }  // namespace fw

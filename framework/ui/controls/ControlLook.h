@@ -2,7 +2,8 @@
 // ControlLook: a window-less control's colour and font. Each follows the parent's while its
 // parentColor / parentFont flag is on; assigning the colour, or changing anything of the font,
 // turns that flag off. `onChange` (the control repainting itself) runs after every change of
-// colour or font, followed or assigned.
+// colour or font, followed or assigned. The font is made for the control's DPI, which the control
+// sets; a new DPI is not a change of the font.
 
 #include "framework/core/Color.h"
 #include "framework/graphics/Font.h"
@@ -30,6 +31,8 @@ public:
     // Take over the parent's colour or font, while the flag says so.
     void followParentColor(TColor parentColor);
     void followParentFont(const Font& parentFont);
+    // The pixels per inch the font is made for: the control's surface's.
+    void setDpi(int dpi);
 
 private:
     std::function<void()> onChange_;
@@ -37,7 +40,7 @@ private:
     bool parentColor_ = true;
     Font font_;
     bool parentFont_ = true;
-    bool isCopyingParentFont_ = false;
+    bool isFollowing_ = false;  // a change of the font that is not the control's own
 };
 
 static_assert(!std::is_copy_constructible_v<ControlLook>);

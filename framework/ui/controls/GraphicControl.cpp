@@ -2,22 +2,31 @@
 
 #include "framework/ui/controls/ControlCanvas.h"
 #include "framework/ui/controls/Panel.h"
+#include "framework/ui/model/Dpi.h"
 
 #include <windows.h>
 
 namespace fw {
+namespace {
+
+bool isSameRect(Rect one, Rect other)
+{
+    return one.left == other.left && one.top == other.top && one.width == other.width && one.height == other.height;
+}
+
+}  // namespace
 
 GraphicControl::GraphicControl(Component* owner)
     : Component(owner), look_([this] { invalidate(); }), actionLink_([this](TBasicAction& action) {
           if (!isDestroying())
-              actionChange(action, false);
+              actionChange(action, ActionValues::TakeAll);
       })
 {
 }
 
 GraphicControl::GraphicControl(Panel& parent, Rect bounds) : GraphicControl(nullptr)
 {
-    bounds_ = bounds;
+    designBounds_ = bounds;
     setParent(&parent);
 }
 
@@ -34,6 +43,11 @@ void GraphicControl::setParent(Panel* parent)
     if (parent_)
         parent_->removeControl(*this);
     parent_ = parent;
+    // Laid out for the new parent before it learns of the control, which it then paints and
+    // reports where it is.
+    bounds_ = scaleForDpi(designBounds_, dpi());
+    look_.setDpi(dpi());
+    dpiChanged();
     if (!parent_)
         return;
     parent_->addControl(*this);
@@ -41,15 +55,28 @@ void GraphicControl::setParent(Panel* parent)
     followParentFont();
 }
 
-void GraphicControl::setBounds(Rect bounds)
+void GraphicControl::setBounds(Rect designBounds)
 {
-    if (bounds.left == bounds_.left && bounds.top == bounds_.top && bounds.width == bounds_.width &&
-        bounds.height == bounds_.height)
+    if (isSameRect(designBounds, designBounds_))
         return;
     invalidate();
-    bounds_ = bounds;
+    designBounds_ = designBounds;
+    bounds_ = scaleForDpi(designBounds, dpi());
     invalidate();
     notifyAccessibleChange(AccessibleChange::Location);
+}
+
+void GraphicControl::followParentDpi()
+{
+    const Rect scaled = scaleForDpi(designBounds_, dpi());
+    look_.setDpi(dpi());
+    if (!isSameRect(scaled, bounds_)) {
+        invalidate();
+        bounds_ = scaled;
+        invalidate();
+        notifyAccessibleChange(AccessibleChange::Location);
+    }
+    dpiChanged();
 }
 
 Point GraphicControl::clientToScreen(Point point) const
@@ -149,23 +176,24 @@ void GraphicControl::setAction(TBasicAction* action)
     // An action read together with this control from a stored description only fills in what
     // the description left at its defaults.
     if (actionLink_.link(action))
-        actionChange(*action, action->isLoading());
+        actionChange(*action, action->isLoading() ? ActionValues::FillDefaults : ActionValues::TakeAll);
 }
 
-void GraphicControl::actionChange(TBasicAction& action, bool checkDefaults)
+void GraphicControl::actionChange(TBasicAction& action, ActionValues values)
 {
+    const bool takeAll = values == ActionValues::TakeAll;
     auto* custom = dynamic_cast<TCustomAction*>(&action);
     if (!custom)
         return;
-    if (!checkDefaults || caption_.empty() || caption_ == name())
+    if (takeAll || caption_.empty() || caption_ == name())
         setCaption(custom->caption());
-    if (!checkDefaults || isEnabled_)
+    if (takeAll || isEnabled_)
         setEnabled(custom->isEnabled());
-    if (!checkDefaults || hint().empty())
+    if (takeAll || hint().empty())
         setHint(custom->hint());
-    if (!checkDefaults || isVisible_)
+    if (takeAll || isVisible_)
         setVisible(custom->isVisible());
-    if (!checkDefaults || !onClick)
+    if (takeAll || !onClick)
         onClick = custom->onExecute;
 }
 

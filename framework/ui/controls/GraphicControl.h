@@ -49,6 +49,10 @@ class Panel;
 using MouseEvent = std::function<void(Component& sender, MouseButton button, ShiftState shift, int x, int y)>;
 using MouseMoveEvent = std::function<void(Component& sender, ShiftState shift, int x, int y)>;
 
+// What a control takes over from its action: everything, or only what it still has at its
+// default (an action read with the control from a description fills in what it left out).
+enum class ActionValues { TakeAll, FillDefaults };
+
 class GraphicControl : public Component,
                        public StoredControlProperties,
                        public BoundsSetters<GraphicControl> {
@@ -60,8 +64,13 @@ public:
     // Placement. Setting the parent adds the control on top of the parent's others.
     Panel* parent() const { return parent_; }
     void setParent(Panel* parent);
+    // The rectangle in the parent's pixels at its DPI: what painting, hit testing, the pointer's
+    // routing and assistive technology use.
     Rect bounds() const { return bounds_; }
-    void setBounds(Rect bounds);
+    // The rectangle as designed, at 96 DPI (Dpi.h): what setBounds() and the single setters take
+    // and descriptions write. bounds() is this scaled for dpi().
+    Rect designBounds() const { return designBounds_; }
+    void setBounds(Rect designBounds);
     // A point of this control in screen coordinates; without a parent window, as if the parent's
     // corner were at the screen's.
     Point clientToScreen(Point point) const;
@@ -86,7 +95,8 @@ public:
     void setVisible(bool visible);
     // Visible, with a parent window that is visible on screen.
     bool isShowing() const;
-    // The pixels per inch of the surface the control paints on: its panel's; 96 without one.
+    // The pixels per inch of the surface the control paints on: its panel's; 96 without one. The
+    // control's bounds and font follow it.
     int dpi() const;
     TBasicAction* action() const { return actionLink_.action(); }
     void setAction(TBasicAction* action);  // not owned
@@ -139,10 +149,13 @@ protected:
     virtual void mouseMove(ShiftState shift, int x, int y);
     virtual void click();
     // Takes over the action's caption, enabled state, hint, visibility and click handler; with
-    // `checkDefaults`, each only while the control's own value is still its default.
-    virtual void actionChange(TBasicAction& action, bool checkDefaults);
+    // ActionValues::FillDefaults, each only while the control's own value is still its default.
+    virtual void actionChange(TBasicAction& action, ActionValues values);
 
     void setWantsDoubleClicks(bool wants) { wantsDoubleClicks_ = wants; }
+    // Called once dpi() has changed (a new parent, or the parent laid out for another display)
+    // and bounds and font have followed; a control with fonts or sizes of its own scales them here.
+    virtual void dpiChanged() {}
     // Tells assistive technology that something it reads of this control changed; the setters
     // here report caption, enabled state, visibility and bounds themselves.
     void notifyAccessibleChange(AccessibleChange change);
@@ -155,9 +168,12 @@ private:
     friend class Panel;
     void followParentColor();
     void followParentFont();
+    // Lays the control out again for its parent's DPI: bounds and font from the design values.
+    void followParentDpi();
 
     Panel* parent_ = nullptr;
-    Rect bounds_;
+    Rect designBounds_;
+    Rect bounds_;  // designBounds_ at dpi()
     std::string caption_;
     ControlLook look_;
     bool isEnabled_ = true;

@@ -8,7 +8,9 @@
 #include "framework/ui/controls/ColoredChild.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/PointerRouter.h"
+#include "framework/ui/model/Dpi.h"
 #include "framework/ui/model/RunHandler.h"
+#include "framework/win32/DisplayDpi.h"
 #include "framework/win32/WindowProcedure.h"
 
 #include <windowsx.h>
@@ -36,15 +38,19 @@ bool isMouseMessage(unsigned message)
 }  // namespace
 
 Panel::Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner)
-    : Component(owner), bounds_(bounds), background_(color), font_(font)
+    : Component(owner), designBounds_(bounds), background_(color), font_(font),
+      dpi_(native::layoutDpiOf(parentWindow))
 {
+    bounds_ = scaleForDpi(designBounds_, dpi_);
+    font_.setPixelsPerInch(dpi_);
     registerWindowClass(panelClassName, windowProcedureOf<Panel>, CS_DBLCLKS, nullptr);
-    HWND window = CreateWindowExA(0, panelClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left,
-                                  bounds.top, bounds.width, bounds.height, parentWindow, nullptr,
+    HWND window = CreateWindowExA(0, panelClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds_.left,
+                                  bounds_.top, bounds_.width, bounds_.height, parentWindow, nullptr,
                                   GetModuleHandleA(nullptr), this);
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
     window_.reset(window);
+    SetPropA(window, DpiScaledChild::propertyName, static_cast<DpiScaledChild*>(this));
     panels().push_back(this);
     if (observerFactory)
         observer_ = observerFactory(*this);
@@ -57,8 +63,10 @@ Panel::~Panel()
     // Controls that outlive their panel must not point at it.
     while (!controls_.empty())
         controls_.back()->setParent(nullptr);
-    if (window_)
+    if (window_) {
         SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+        RemovePropA(window_.get(), DpiScaledChild::propertyName);
+    }
 }
 
 const std::vector<Panel*>& Panel::livePanels() { return panels(); }
@@ -81,10 +89,26 @@ void Panel::setColor(TColor color)
         control->followParentColor();
 }
 
-void Panel::setBounds(Rect bounds)
+void Panel::setBounds(Rect designBounds)
 {
-    bounds_ = bounds;
-    MoveWindow(window_.get(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+    designBounds_ = designBounds;
+    bounds_ = scaleForDpi(designBounds, dpi_);
+    MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
+}
+
+void Panel::setDpi(int dpi)
+{
+    if (dpi == dpi_)
+        return;
+    dpi_ = dpi;
+    font_.setPixelsPerInch(dpi);
+    setBounds(designBounds_);
+    // A control's handler may add or remove controls; work on a copy and skip the removed ones.
+    const std::vector<GraphicControl*> controls = controls_;
+    for (GraphicControl* control : controls)
+        if (std::find(controls_.begin(), controls_.end(), control) != controls_.end())
+            control->followParentDpi();
+    InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 void Panel::setCaption(const std::string& caption)
@@ -102,6 +126,7 @@ void Panel::setBevelOuter(TBevelCut bevel)
 void Panel::setFont(const Font& font)
 {
     font_.assign(font);
+    font_.setPixelsPerInch(dpi_);  // the other font may be made for another surface
     for (GraphicControl* control : controls_)
         control->followParentFont();
 }
@@ -194,6 +219,7 @@ void Panel::paint()
         SetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
         runHandler([&] {
             Canvas canvas(dc);
+            canvas.font().setPixelsPerInch(dpi_);
             control->paint(canvas);
         });
         RestoreDC(dc, saved);

@@ -13,6 +13,9 @@
 //   - the controls follow the panel's colour and font while their parentColor / parentFont are on.
 // A control registers itself by setting its parent; when one is removed, every capture and hover
 // pointer to it is cleared.
+// The panel is laid out for the DPI of its top-level window when it is made, and for the one its
+// form tells it when the form moves to a display of another DPI (DpiScaledChild.h); its bounds,
+// font and controls are then scaled anew from their design values (Dpi.h).
 // An observer, made for every panel by the factory that a higher layer installs (the accessibility
 // layer does, see PanelObserver.h), hears of every control that arrives, leaves or changes and
 // sees the panel's window messages first.
@@ -20,6 +23,7 @@
 #include "framework/core/Color.h"
 #include "framework/graphics/Font.h"
 #include "framework/ui/controls/BackgroundBrush.h"
+#include "framework/ui/controls/DpiScaledChild.h"
 #include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
 #include "framework/ui/model/Geometry.h"
@@ -38,16 +42,21 @@ enum TBevelCut { bvNone, bvLowered, bvRaised };
 // Which controls a hit test finds: the pointer's routing skips disabled ones, hovering does not.
 enum class HitTest { VisibleAndEnabled, Visible };
 
-class Panel : public Component, public BoundsSetters<Panel> {
+class Panel : public Component, public DpiScaledChild, public BoundsSetters<Panel> {
 public:
+    // `bounds` and the font's height are design values, at 96 DPI.
     Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner = nullptr);
     ~Panel() override;
 
     native::WindowHandle handle() const { return window_.get(); }
+    // In the parent window's pixels at dpi(): where the window is.
     Rect bounds() const { return bounds_; }
+    // As designed, at 96 DPI: what setBounds() takes and descriptions write.
+    Rect designBounds() const { return designBounds_; }
     // The pixels per inch the panel and its controls are laid out for.
     int dpi() const { return dpi_; }
-    void setBounds(Rect bounds);
+    void setDpi(int dpi) override;
+    void setBounds(Rect designBounds);
     TColor color() const { return background_.color(); }
     void setColor(TColor color);
     const Font& font() const { return font_; }
@@ -87,7 +96,8 @@ private:
     void paint();
 
     UniqueWindow window_;
-    Rect bounds_;
+    Rect designBounds_;
+    Rect bounds_;  // designBounds_ at dpi_
     BackgroundBrush background_;
     Font font_;
     std::string caption_;

@@ -8,19 +8,21 @@
 // that holds the capture, wherever the pointer is; else the topmost visible, enabled control
 // under the point; else none, and the panel keeps the message.
 //
-// The way of a click (a left press and release on the updater's button), from Windows to the
-// face, 9 calls (14 before this router, when the control took and released the capture itself
-// from the middle of its own handler):
-//   window procedure -> Panel::handleMessage -> PointerRouter::routeMouse (takes the capture on a
-//   press, releases it before a release goes on) -> GraphicControl::perform -> the control's
-//   windowProc -> GraphicControl::defaultHandler -> the control's click -> GraphicControl::click
-//   -> onClick -> the program's handler.
-//   The press goes the same way to the control's mouseDown, which sets Down and paints the face.
-// The way of a hover, 7 calls (9 before, through the application's hover tracker and back into
-// the panel for the capture):
-//   Application::idle -> PointerRouter::updateHover (the window under the pointer, its panel, the
-//   control there) -> GraphicControl::perform -> the control's windowProc -> its enter handler
-//   -> the control's refresh -> paint -> the face painter.
+// The way of a click on the updater's update button, from Windows to the program's handler, 11
+// calls deep (12 before this router, and the control then called back into its panel to take and
+// release the capture from the middle of its own handler):
+//   the panel's window procedure -> Panel::handleMessage -> PointerRouter::routeMouse (takes the
+//   capture on the press; on the release, releases it before the control hears of it) ->
+//   runHandler -> GraphicControl::perform -> TLbSpeedButton::windowProc ->
+//   GraphicControl::defaultHandler -> TLbSpeedButton::click (the popup menu) ->
+//   GraphicControl::click (the action, else onClick) -> onClick -> TForm1::Button2Click.
+//   The press takes the same way to TLbSpeedButton::mouseDown, which sets Down and repaints.
+// The way of a hover, from the message loop to the face painter, 9 calls deep (10 before, through
+// the application's hover tracker, which asked the panel for the capturing control):
+//   Application::run (the queue is empty) -> PointerRouter::updateHover (the window under the
+//   pointer, its panel, the control there) -> runHandler -> GraphicControl::perform ->
+//   TLbSpeedButton::windowProc -> mouseEntered -> refresh -> GraphicControl::paintNow ->
+//   TLbSpeedButton::paint -> LbPaintFace.
 //
 // Entering and leaving: whenever the application's queue runs empty it calls updateHover(),
 // which finds the control under the pointer (disabled ones included, hidden ones not) and, when

@@ -1,7 +1,8 @@
 #pragma once
 // The published properties of window-less controls (GraphicControl), for the classes built on
 // it: the host properties that come first in every such class, and the usual ones that a class
-// takes by name and lists among its own, in its order. Also the bounds of anything with bounds().
+// takes by name and lists among its own, in its order. Also the bounds of anything with
+// designBounds().
 
 #include "framework/ui/description/PropertyBuilders.h"
 
@@ -10,16 +11,16 @@
 
 namespace fw {
 
-// Left, Top, Width and Height of anything with bounds() and setLeft() ... setHeight(); always
-// written.
+// Left, Top, Width and Height of anything with designBounds() and setLeft() ... setHeight(); always
+// written, as designed (at 96 DPI) whatever the display the window is on.
 template <typename C>
 std::vector<PropertyInfo> boundsProperties()
 {
     return {
-        integerProperty<C>("Left", noDefault, [](const C& c) { return c.bounds().left; }, &C::setLeft),
-        integerProperty<C>("Top", noDefault, [](const C& c) { return c.bounds().top; }, &C::setTop),
-        integerProperty<C>("Width", noDefault, [](const C& c) { return c.bounds().width; }, &C::setWidth),
-        integerProperty<C>("Height", noDefault, [](const C& c) { return c.bounds().height; }, &C::setHeight),
+        integerProperty<C>("Left", noDefault, [](const C& c) { return c.designBounds().left; }, &C::setLeft),
+        integerProperty<C>("Top", noDefault, [](const C& c) { return c.designBounds().top; }, &C::setTop),
+        integerProperty<C>("Width", noDefault, [](const C& c) { return c.designBounds().width; }, &C::setWidth),
+        integerProperty<C>("Height", noDefault, [](const C& c) { return c.designBounds().height; }, &C::setHeight),
     };
 }
 

@@ -57,7 +57,7 @@ void registerFrameworkClasses(ClassRegistry& classes)
                        const native::WindowHandle window = windowOf(parent);
                        if (!window)
                            throw PropertyError("a memo sits in a form or in a panel");
-                       auto made = std::make_unique<Memo>(window, Rect{0, 0, 185, 89}, clWindow, fontOf(parent)->handle(), &owner);
+                       auto made = std::make_unique<Memo>(window, Rect{0, 0, 185, 89}, clWindow, *fontOf(parent), &owner);
                        made->setParentComponent(&parent);
                        return made;
                    },

@@ -2,8 +2,10 @@
 
 #include "framework/core/Error.h"
 #include "framework/ui/model/RunHandler.h"
+#include "framework/ui/controls/DpiScaledChild.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/Panel.h"
+#include "framework/win32/DisplayDpi.h"
 #include "framework/win32/WindowProcedure.h"
 
 #include <algorithm>
@@ -11,10 +13,32 @@
 namespace fw {
 namespace {
 
+// Sent from Windows 10 (1703); the headers declare it only for programs that need that version.
+constexpr UINT getDpiScaledSizeMessage = 0x02E4;  // WM_GETDPISCALEDSIZE
+
 std::vector<Form*>& forms()
 {
     static std::vector<Form*> list;
     return list;
+}
+
+// Every child window that scales itself, at any depth. Collected first: a child's rescaling may
+// run code that adds or removes windows.
+std::vector<DpiScaledChild*> scaledChildrenOf(HWND window)
+{
+    std::vector<HWND> children;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    std::vector<DpiScaledChild*> scaled;
+    for (HWND child : children)
+        if (auto* found = static_cast<DpiScaledChild*>(GetPropA(child, DpiScaledChild::propertyName)))
+            scaled.push_back(found);
+    return scaled;
 }
 
 }  // namespace
@@ -26,8 +50,11 @@ Form::Form(const CreateArgs& args)
       layering_(*this), keyPreview_(args.keyPreview)
 {
     registerWindowClass(args.className, windowProcedureOf<Form>, 0, nullptr);
+    // The system's DPI until the window exists and can say which monitor's it has.
+    dpi_ = native::screenDpi();
     font_.setName(args.fontName);
     font_.setHeight(args.fontHeight);
+    font_.setPixelsPerInch(dpi_);
 
     const FormPlacement::Frame frame = placement_.frame();
     HWND window = CreateWindowExA(frame.extendedStyle, args.className.c_str(), args.caption.c_str(), frame.style,
@@ -36,6 +63,7 @@ Form::Form(const CreateArgs& args)
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
     window_.reset(window);
+    native::recordLayoutDpi(window, dpi_);
     placement_.windowCreated();
     // The window keeps the font's handle: the font changes only through setters that re-send it.
     font_.setOnChange([this] { SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE); });
@@ -45,6 +73,25 @@ Form::Form(const CreateArgs& args)
     if (!args.iconResource.empty())
         setIcon(args.iconResource);
     forms().push_back(this);
+    // Made on a monitor whose DPI is not the system's (Windows 10 and later, several monitors).
+    const int windowDpi = native::systemDpiOfWindow(window);
+    if (windowDpi != dpi_)
+        changeDpi(windowDpi, std::nullopt);
+}
+
+void Form::changeDpi(int dpi, std::optional<Rect> suggestedPlace)
+{
+    placement_.keepClientSize();  // as designed, read at the DPI it was laid out for
+    dpi_ = dpi;
+    native::recordLayoutDpi(window_.get(), dpi);
+    font_.setPixelsPerInch(dpi);
+    if (suggestedPlace)
+        placement_.takeSuggestedPlace(*suggestedPlace);
+    else
+        placement_.apply();
+    for (DpiScaledChild* child : scaledChildrenOf(window_.get()))
+        child->setDpi(dpi);
+    InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 void Form::setColor(TColor color)
@@ -86,8 +133,10 @@ Form::~Form()
     auto& list = forms();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     // Stop routing messages to this object before the window goes away.
-    if (window_)
+    if (window_) {
         SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+        native::forgetLayoutDpi(window_.get());
+    }
 }
 
 const std::vector<Form*>& Form::liveForms() { return forms(); }
@@ -190,6 +239,26 @@ long long Form::handleMessage(unsigned message, unsigned long long wParam, long 
         if (onClose)
             runHandler(onClose);
         return 0;
+    case getDpiScaledSizeMessage: {
+        // Asked before a move to a display of another DPI (Windows 10 1703 and later): the size
+        // there is the design's, so that the suggested rectangle that follows fits it exactly.
+        placement_.keepClientSize();
+        const FormPlacement::Frame frame = placement_.frameForDpi(static_cast<int>(wParam));
+        auto* size = reinterpret_cast<SIZE*>(lParam);
+        size->cx = frame.width;
+        size->cy = frame.height;
+        return TRUE;
+    }
+    case WM_DPICHANGED: {
+        // Both halves of wParam hold the new DPI; lParam is the window rectangle the system
+        // suggests there, which keeps the window under the pointer that dragged it.
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        runHandler([&] {
+            changeDpi(HIWORD(wParam), Rect{suggested.left, suggested.top, suggested.right - suggested.left,
+                                           suggested.bottom - suggested.top});
+        });
+        return 0;
+    }
     default:
         break;
     }

@@ -9,6 +9,12 @@
 // default error display. onKeyDown sees keys pressed anywhere in the form when keyPreview is on;
 // setting the key to 0 consumes it. Characters typed anywhere in the form are offered to the
 // window-less controls of its panels first (dialogChar), so that buttons answer to accelerators.
+//
+// Scaling: sizes and font heights given here or by a description are designed at 96 DPI. The form
+// is laid out for the DPI of the monitor its window is made on, and again whenever the system
+// says it moved to one of another DPI (WM_DPICHANGED); its client size, font, panels, memos and
+// their window-less controls are then scaled anew from the design values (Dpi.h). Left and top
+// are screen coordinates and are not scaled: the place on the screen is the system's.
 
 #include "framework/core/Color.h"
 #include "framework/graphics/Font.h"
@@ -20,6 +26,7 @@
 #include "framework/win32/Handles.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,7 +50,7 @@ public:
         bool keyPreview = false;
         std::string iconResource;  // icon resource name in the executable; empty: default icon
         std::string fontName = "MS Sans Serif";
-        int fontHeight = -11;
+        int fontHeight = -11;  // at 96 DPI, as clientWidth and clientHeight
         TFormBorderStyle borderStyle = bsSingle;
         TBorderIcons borderIcons{true, false, false};
         TPosition position = poDesktopCenter;
@@ -60,10 +67,16 @@ public:
     void setLeft(int left) { placement_.setLeft(left); }
     int top() const { return placement_.top(); }
     void setTop(int top) { placement_.setTop(top); }
+    // The client size in pixels at dpi(); the setters take it as designed, at 96 DPI, which the
+    // design getters give back.
     int clientWidth() const { return placement_.clientWidth(); }
     void setClientWidth(int width) { placement_.setClientWidth(width); }
     int clientHeight() const { return placement_.clientHeight(); }
     void setClientHeight(int height) { placement_.setClientHeight(height); }
+    int designClientWidth() const { return placement_.designClientWidth(); }
+    int designClientHeight() const { return placement_.designClientHeight(); }
+    // The pixels per inch the form is laid out for.
+    int dpi() const { return dpi_; }
     TFormBorderStyle borderStyle() const { return placement_.borderStyle(); }
     void setBorderStyle(TFormBorderStyle style) { placement_.setBorderStyle(style); }
     TBorderIcons borderIcons() const { return placement_.borderIcons(); }
@@ -131,6 +144,10 @@ public:
     long long handleMessage(unsigned message, unsigned long long wParam, long long lParam);
 
 private:
+    // Lays the form out for `dpi`: at `suggestedPlace` (screen coordinates) when the system gave
+    // one, else by the position rule.
+    void changeDpi(int dpi, std::optional<Rect> suggestedPlace);
+
     UniqueIcon iconHandle_;  // declared before the window, so that they outlive it
     UniqueIcon smallIconHandle_;
     UniqueWindow window_;
@@ -140,6 +157,7 @@ private:
     FormLayering layering_;
     bool keyPreview_ = false;
     std::string icon_;
+    int dpi_ = 96;
     DefaultControl defaultControl_;
 };
 

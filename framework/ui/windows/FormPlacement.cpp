@@ -1,6 +1,8 @@
 #include "framework/ui/windows/FormPlacement.h"
 
+#include "framework/ui/model/Dpi.h"
 #include "framework/ui/windows/Form.h"
+#include "framework/win32/DisplayDpi.h"
 
 #include <windows.h>
 
@@ -34,13 +36,15 @@ FormPlacement::FormPlacement(const Form& form, const Settings& settings)
 {
 }
 
-FormPlacement::Frame FormPlacement::frame() const
+FormPlacement::Frame FormPlacement::frame() const { return frameForDpi(form_.dpi()); }
+
+FormPlacement::Frame FormPlacement::frameForDpi(int dpi) const
 {
     const DWORD style = frameStyle(borderStyle_, borderIcons_);
     const DWORD extendedStyle = isTopMost() ? WS_EX_TOPMOST : 0;
-    RECT outer{0, 0, clientWidth_, clientHeight_};
-    AdjustWindowRectEx(&outer, style, FALSE, extendedStyle);
-    return Frame{style, extendedStyle, outer.right - outer.left, outer.bottom - outer.top};
+    const native::FrameSize outer = native::frameAround(scaleForDpi(clientWidth_, dpi), scaleForDpi(clientHeight_, dpi),
+                                                        style, extendedStyle, dpi);
+    return Frame{style, extendedStyle, outer.width, outer.height};
 }
 
 void FormPlacement::windowCreated()
@@ -104,14 +108,32 @@ int FormPlacement::clientWidth() const
 {
     RECT client;
     GetClientRect(form_.handle(), &client);
-    return form_.isLoading() ? clientWidth_ : client.right;
+    return form_.isLoading() ? scaleForDpi(clientWidth_, form_.dpi()) : client.right;
 }
 
 int FormPlacement::clientHeight() const
 {
     RECT client;
     GetClientRect(form_.handle(), &client);
-    return form_.isLoading() ? clientHeight_ : client.bottom;
+    return form_.isLoading() ? scaleForDpi(clientHeight_, form_.dpi()) : client.bottom;
+}
+
+int FormPlacement::designClientWidth() const
+{
+    return form_.isLoading() ? clientWidth_ : designValueOf(clientWidth(), clientWidth_);
+}
+
+int FormPlacement::designClientHeight() const
+{
+    return form_.isLoading() ? clientHeight_ : designValueOf(clientHeight(), clientHeight_);
+}
+
+int FormPlacement::designValueOf(int pixels, int wanted) const
+{
+    // Scaling loses what rounding took, so the design is the wanted value while the window has
+    // it; only a size the user gave (a sizeable form dragged) is worked back from its pixels.
+    const int dpi = form_.dpi();
+    return pixels == scaleForDpi(wanted, dpi) ? wanted : unscaleFromDpi(pixels, dpi);
 }
 
 void FormPlacement::setLeft(int left)
@@ -128,14 +150,14 @@ void FormPlacement::setTop(int top)
 
 void FormPlacement::setClientWidth(int width)
 {
-    clientHeight_ = clientHeight();
+    clientHeight_ = designClientHeight();
     clientWidth_ = width;
     apply();
 }
 
 void FormPlacement::setClientHeight(int height)
 {
-    clientWidth_ = clientWidth();
+    clientWidth_ = designClientWidth();
     clientHeight_ = height;
     apply();
 }
@@ -157,8 +179,28 @@ void FormPlacement::setBorderIcons(TBorderIcons icons)
 void FormPlacement::keepClientSize()
 {
     // The user may have resized a sizeable form; the client area it has now is the one to keep.
-    clientWidth_ = clientWidth();
-    clientHeight_ = clientHeight();
+    clientWidth_ = designClientWidth();
+    clientHeight_ = designClientHeight();
+}
+
+void FormPlacement::takeSuggestedPlace(Rect suggested)
+{
+    HWND window = form_.handle();
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.width, suggested.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The suggestion keeps the window's proportions, rounded its own way (and Windows before 1703
+    // cannot ask us for the size first): the client area is then set to the design's exactly,
+    // with the frame the window has now.
+    RECT client;
+    RECT outer;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    const int dpi = form_.dpi();
+    const int extraWidth = scaleForDpi(clientWidth_, dpi) - client.right;
+    const int extraHeight = scaleForDpi(clientHeight_, dpi) - client.bottom;
+    if (extraWidth != 0 || extraHeight != 0)
+        SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + extraWidth, outer.bottom - outer.top + extraHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormPlacement::setPosition(TPosition position)

@@ -4,6 +4,8 @@
 // top-most rank. Outside loading every change reaches the window at once; while the form loads
 // only the wanted values change, and apply() sets them all in one go once it is loaded.
 // The form owns it, and the window it places (screen coordinates throughout).
+// The client size is designed at 96 DPI and the window has it scaled for the form's DPI (Dpi.h);
+// the place is in screen pixels as they are, never scaled.
 
 #include "framework/ui/model/Geometry.h"
 
@@ -31,7 +33,8 @@ public:
         int clientWidth = 0;
         int clientHeight = 0;
     };
-    // What the window is created with: its styles and its outer size around the client size.
+    // What the window is created with: its styles and its outer size around the client size at
+    // the form's DPI.
     struct Frame {
         unsigned long style = 0;
         unsigned long extendedStyle = 0;
@@ -44,14 +47,19 @@ public:
     FormPlacement& operator=(const FormPlacement&) = delete;
 
     Frame frame() const;
+    // The same for another DPI: the size the window should have on a display of that DPI.
+    Frame frameForDpi(int dpi) const;
     // The window exists: it is placed by the position rule, and the place it has is the wanted one.
     void windowCreated();
 
-    // While the form loads, the wanted values; otherwise what the window has.
+    // While the form loads, the wanted values; otherwise what the window has. The client size in
+    // pixels at the form's DPI, and as designed, at 96 DPI (what the setters take).
     int left() const;
     int top() const;
     int clientWidth() const;
     int clientHeight() const;
+    int designClientWidth() const;
+    int designClientHeight() const;
     void setLeft(int left);
     void setTop(int top);
     void setClientWidth(int width);
@@ -73,9 +81,16 @@ public:
     // Centres the window on the screen, keeping its size, unless its position is as designed.
     void placeAsPositioned();
 
+    // Before the form's DPI changes: keeps the client size the window has now, as a design size.
+    void keepClientSize();
+    // After it changed: the window takes the place and size the system suggests (screen
+    // coordinates), then the client size of the design at the new DPI.
+    void takeSuggestedPlace(Rect suggested);
+
 private:
     bool isTopMost() const { return formStyle_ == fsStayOnTop; }
-    void keepClientSize();
+    // The design value for `pixels` of the window's client area, whose design is `wanted`.
+    int designValueOf(int pixels, int wanted) const;
 
     const Form& form_;
     TFormBorderStyle borderStyle_;
@@ -84,7 +99,7 @@ private:
     TFormStyle formStyle_;
     int left_ = 0;  // wanted place and client size; the window follows outside loading
     int top_ = 0;
-    int clientWidth_;
+    int clientWidth_;  // at 96 DPI
     int clientHeight_;
 };
 

@@ -2,37 +2,53 @@
 
 #include "framework/core/Error.h"
 #include "framework/graphics/SystemColors.h"
+#include "framework/ui/model/Dpi.h"
+#include "framework/win32/DisplayDpi.h"
 
 #include <windows.h>
 
 namespace fw {
 
-Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font, Component* owner)
-    : Component(owner), background_(color), bounds_(bounds)
+Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, const Font& font, Component* owner)
+    : Component(owner), font_(font), background_(color), designBounds_(bounds)
 {
+    font_.setPixelsPerInch(native::layoutDpiOf(parent));
+    bounds_ = scaleForDpi(designBounds_, dpi());
     // Without ES_AUTOHSCROLL a multi-line edit wraps its lines at the right edge. Without
     // ES_AUTOVSCROLL it refuses (and undoes) any insertion that needs more lines than it shows;
     // with it, it scrolls to the caret instead, without scroll bars.
     const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_LEFT;
-    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds.left, bounds.top, bounds.width,
-                                  bounds.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds_.left, bounds_.top, bounds_.width,
+                                  bounds_.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
     window_.reset(window);
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
+    // The window holds the GDI font: it takes the new one before the old one is freed.
+    font_.setOnChange([this] { SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), TRUE); });
     SetPropA(window, ColoredChild::propertyName, static_cast<ColoredChild*>(this));
+    SetPropA(window, DpiScaledChild::propertyName, static_cast<DpiScaledChild*>(this));
 }
 
 Memo::~Memo()
 {
-    if (window_)
+    if (window_) {
         RemovePropA(window_.get(), ColoredChild::propertyName);
+        RemovePropA(window_.get(), DpiScaledChild::propertyName);
+    }
 }
 
-void Memo::setBounds(Rect bounds)
+void Memo::setBounds(Rect designBounds)
 {
-    bounds_ = bounds;
-    MoveWindow(window_.get(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+    designBounds_ = designBounds;
+    bounds_ = scaleForDpi(designBounds, dpi());
+    MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
+}
+
+void Memo::setDpi(int dpi)
+{
+    font_.setPixelsPerInch(dpi);
+    setBounds(designBounds_);
 }
 
 void Memo::setColor(TColor color)

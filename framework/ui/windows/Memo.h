@@ -2,10 +2,15 @@
 // Memo: a multi-line text box, a real EDIT control so that screen readers and UI automation can
 // read it. It wraps words at its right edge and scrolls itself to keep the newest line in view;
 // scroll bars and the read-only state can be switched. Its lines end in CR LF.
+// Bounds and font are designed at 96 DPI and laid out for the DPI of the memo's top-level window,
+// when it is made and whenever its form tells it another (DpiScaledChild.h). The memo owns its
+// font, a copy of the one it was given.
 
 #include "framework/core/Color.h"
+#include "framework/graphics/Font.h"
 #include "framework/ui/controls/BackgroundBrush.h"
 #include "framework/ui/controls/ColoredChild.h"
+#include "framework/ui/controls/DpiScaledChild.h"
 #include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
 #include "framework/ui/model/Geometry.h"
@@ -18,15 +23,21 @@ namespace fw {
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
-class Memo : public Component, public ColoredChild, public BoundsSetters<Memo> {
+class Memo : public Component, public ColoredChild, public DpiScaledChild, public BoundsSetters<Memo> {
 public:
-    Memo(native::WindowHandle parent, Rect bounds, TColor color, native::FontHandle font, Component* owner = nullptr);
+    Memo(native::WindowHandle parent, Rect bounds, TColor color, const Font& font, Component* owner = nullptr);
     ~Memo() override;
     Memo(const Memo&) = delete;
     Memo& operator=(const Memo&) = delete;
 
+    // In the parent window's pixels at dpi(); designBounds() as designed, at 96 DPI, which is
+    // what setBounds() takes and descriptions write.
     Rect bounds() const { return bounds_; }
-    void setBounds(Rect bounds);
+    Rect designBounds() const { return designBounds_; }
+    void setBounds(Rect designBounds);
+    int dpi() const { return font_.pixelsPerInch(); }
+    void setDpi(int dpi) override;
+    const Font& font() const { return font_; }
     TColor color() const { return background_.color(); }
     void setColor(TColor color);
     bool isReadOnly() const { return isReadOnly_; }
@@ -46,9 +57,11 @@ public:
     native::BrushHandle controlColors(native::DeviceContextHandle deviceContext) override;
 
 private:
+    Font font_;  // declared before the window, which holds its GDI font, so that it outlives it
     UniqueWindow window_;
     BackgroundBrush background_;
-    Rect bounds_;
+    Rect designBounds_;
+    Rect bounds_;  // designBounds_ at dpi()
     bool isReadOnly_ = false;
     TScrollStyle scrollBars_ = ssNone;
     Component* parentComponent_ = nullptr;

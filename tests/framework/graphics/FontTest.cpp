@@ -1,8 +1,55 @@
 #include "framework/graphics/Font.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
 
 namespace {
+
+LOGFONTA madeFrom(const fw::Font& font)
+{
+    LOGFONTA made{};
+    GetObjectA(font.handle(), sizeof made, &made);
+    return made;
+}
+
+// What GDI gives for a font: bitmap or outline, and the character height it has.
+struct Realised {
+    bool isBitmap;
+    long characterHeight;
+};
+
+Realised realise(const fw::Font& font)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font.handle());
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return {(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0, metrics.tmHeight - metrics.tmInternalLeading};
+}
+
+// The bitmap font "MS Sans Serif" for this process: Windows has it; Wine ships it, but a prefix
+// may lack it (GDI then gives an outline font for every name), so it is added from Wine's folder
+// where that exists. Wine keeps what it realised for a LOGFONT even across adding and removing
+// font files, so the test asks for a character set nobody else here does (ANSI, not DEFAULT).
+class BitmapSansSerif {
+public:
+    BitmapSansSerif() : added_(AddFontResourceExA(winePath, FR_PRIVATE, nullptr) > 0) {}
+    ~BitmapSansSerif()
+    {
+        if (added_)
+            RemoveFontResourceExA(winePath, FR_PRIVATE, nullptr);
+    }
+    BitmapSansSerif(const BitmapSansSerif&) = delete;
+    BitmapSansSerif& operator=(const BitmapSansSerif&) = delete;
+
+private:
+    static constexpr const char* winePath = "Z:\\usr\\share\\wine\\fonts\\sserife.fon";
+    bool added_;
+};
 
 TEST(Font, ReportsEachEffectiveChangeOnce)
 {
@@ -29,6 +76,7 @@ TEST(Font, AssignCopiesEverythingButTheHandler)
     source.setStyles({true, false, true, false});
     source.setColor(0x00555555);
     source.setCharset(0);
+    source.setPixelsPerInch(144);
     int sourceChanges = 0;
     source.setOnChange([&] { ++sourceChanges; });
 
@@ -42,6 +90,7 @@ TEST(Font, AssignCopiesEverythingButTheHandler)
     EXPECT_EQ(target.styles(), (fw::FontStyles{true, false, true, false}));
     EXPECT_EQ(target.color(), 0x00555555u);
     EXPECT_EQ(target.charset(), 0);
+    EXPECT_EQ(target.pixelsPerInch(), 144);  // a canvas font assigned a control's draws at its scale
     target.assign(source);  // nothing differs now
     EXPECT_EQ(targetChanges, 1);
     target.setBold(false);
@@ -51,6 +100,7 @@ TEST(Font, AssignCopiesEverythingButTheHandler)
     const fw::Font copy(source);
     EXPECT_EQ(copy.name(), "Courier New");
     EXPECT_TRUE(copy.styles().underline);
+    EXPECT_EQ(copy.pixelsPerInch(), 144);
 }
 
 TEST(Font, GdiFontIsRemadeOnlyWhenTheShapeChanges)
@@ -66,6 +116,58 @@ TEST(Font, GdiFontIsRemadeOnlyWhenTheShapeChanges)
     // A face name longer than GDI allows is cut, not overrun.
     font.setName(std::string(100, 'x'));
     EXPECT_NE(font.handle(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Font, TheGdiFontIsMadeAtTheDesignHeightScaledForItsPixelsPerInch)
+{
+    fw::Font font;
+    font.setName("Arial");
+    font.setHeight(-11);
+    int changes = 0;
+    font.setOnChange([&] { ++changes; });
+    for (const int dpi : {120, 144, 192, 96}) {
+        font.setPixelsPerInch(dpi);
+        EXPECT_EQ(madeFrom(font).lfHeight, MulDiv(-11, dpi, 96)) << dpi;
+        EXPECT_EQ(font.height(), -11) << "what descriptions write stays the design";
+    }
+    EXPECT_EQ(changes, 4);
+    font.setPixelsPerInch(96);
+    EXPECT_EQ(changes, 4);
+    font.setHeight(13);  // a cell height scales the same way
+    font.setPixelsPerInch(144);
+    EXPECT_EQ(madeFrom(font).lfHeight, 20);
+}
+
+// GDI draws a bitmap font only at the sizes it has: asked for another, it takes a smaller one or
+// doubles the pixels of one. Scaled, such a font becomes its outline twin; at 96 it stays.
+TEST(Font, ScaledBitmapSansSerifBecomesAnOutlineFontOfTheHeightAskedFor)
+{
+    const BitmapSansSerif available;
+    fw::Font font;  // "MS Sans Serif", -11
+    font.setCharset(0);
+    if (!realise(font).isBitmap)
+        GTEST_SKIP() << "no bitmap \"MS Sans Serif\" here";
+    struct Case {
+        int height;
+        int dpi;
+        bool staysBitmap;  // the bitmap font has the scaled height
+    };
+    for (const Case& each : {Case{-11, 96, true}, Case{-11, 120, false}, Case{-11, 144, false}, Case{-11, 192, false},
+                             Case{-8, 192, true}, Case{-10, 125, true}}) {
+        font.setHeight(each.height);
+        font.setPixelsPerInch(each.dpi);
+        const Realised made = realise(font);
+        SCOPED_TRACE(std::to_string(each.height) + " at " + std::to_string(each.dpi));
+        EXPECT_EQ(made.isBitmap, each.staysBitmap);
+        EXPECT_EQ(madeFrom(font).lfHeight, MulDiv(each.height, each.dpi, 96));
+        // A bitmap font is the size asked for exactly; an outline font may round its metrics.
+        EXPECT_NEAR(made.characterHeight, -MulDiv(each.height, each.dpi, 96), made.isBitmap ? 0 : 1);
+        EXPECT_EQ(font.name(), "MS Sans Serif");
+    }
 }
 
 }  // namespace

@@ -113,6 +113,40 @@ TEST(FormTest, ANewWidthOrFrameKeepsTheClientSizeTheUserGaveTheForm)
     EXPECT_EQ(clientSize(), (std::vector<int>{390, 240}));
 }
 
+// The system tells a form of a new DPI with the window rectangle it suggests there; the form
+// takes its place and the client size of its design, or of the size the user dragged it to.
+TEST(FormTest, ADpiChangeTakesTheSuggestedPlaceAndScalesTheClientSizeItWasGiven)
+{
+    const auto form = makeForm();
+    form->setBorderStyle(fw::bsSizeable);
+    const auto changeDpi = [&](int dpi, int shiftRight) {
+        RECT suggested;
+        GetWindowRect(form->handle(), &suggested);
+        OffsetRect(&suggested, shiftRight, 0);
+        SendMessageA(form->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        return suggested.left;
+    };
+    const auto placeAndSize = [&] {
+        return std::vector<int>{form->left(), form->clientWidth(), form->clientHeight(), form->designClientWidth(),
+                                form->designClientHeight()};
+    };
+    int left = changeDpi(144, 10);
+    EXPECT_EQ(placeAndSize(), (std::vector<int>{left, 450, 300, 300, 200}));
+    EXPECT_EQ(form->dpi(), 144);
+    LOGFONTA made{};
+    GetObjectA(form->font().handle(), sizeof made, &made);
+    EXPECT_EQ(made.lfHeight, -17) << "-11 at 144 DPI";
+    RECT bounds;
+    GetWindowRect(form->handle(), &bounds);  // the user drags the corner 31 pixels wider
+    SetWindowPos(form->handle(), nullptr, 0, 0, bounds.right - bounds.left + 31, bounds.bottom - bounds.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(form->designClientWidth(), 321);  // 481 pixels at 144 DPI
+    left = changeDpi(120, -4);
+    EXPECT_EQ(placeAndSize(), (std::vector<int>{left, 401, 250, 321, 200}));
+    left = changeDpi(96, 0);
+    EXPECT_EQ(placeAndSize(), (std::vector<int>{left, 321, 200, 321, 200}));
+}
+
 TEST(FormTest, ATopMostFormStepsBackAndForwardOnlyWhileItIsTopMost)
 {
     const auto form = makeForm();

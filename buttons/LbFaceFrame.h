@@ -1,0 +1,17 @@
+#pragma once
+// The frame of a button face, drawn by LbPaintFace after the background: a bevel for bsNormal,
+// bsEncarta and bsOld, the inner and the rounded outline of bsModern, the rounded face and its
+// two lines of bsQuicken; bsShape has none.
+//
+// Lines one pixel wide at 96 DPI are LbLineWidth(dpi) wide, drawn as that many one-pixel lines
+// each a pixel further in, so that a line's outer edge stays where it is at 96 DPI (a frame of
+// width w covers the outer w rows and columns). With one-pixel lines the calls are those of a
+// 96 DPI face, at scaled corner sizes. Expects a clear brush and leaves it clear.
+
+#include "buttons/LbButtons.h"
+
+namespace lb {
+
+void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& inputs, fw::TColor face, bool down);
+
+}  // namespace lb
