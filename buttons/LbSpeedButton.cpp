@@ -325,6 +325,14 @@ void TLbSpeedButton::mouseLeft()
         OnMouseExit(*this);
 }
 
+void TLbSpeedButton::setHotTrackFont(const fw::Font& font)
+{
+    hotTrackFont_.assign(font);
+    hotTrackFont_.setPixelsPerInch(dpi());
+}
+
+void TLbSpeedButton::dpiChanged() { hotTrackFont_.setPixelsPerInch(dpi()); }
+
 void TLbSpeedButton::actionChange(fw::TBasicAction& action, fw::ActionValues values)
 {
     fw::GraphicControl::actionChange(action, values);

@@ -79,7 +79,7 @@ public:
     void setHotTrackColor(fw::TColor color) { hotTrackColor_ = color; }
     fw::Font& HotTrackFont() { return hotTrackFont_; }
     const fw::Font& HotTrackFont() const { return hotTrackFont_; }
-    void setHotTrackFont(const fw::Font& font) { hotTrackFont_.assign(font); }
+    void setHotTrackFont(const fw::Font& font);
     TLbSpeedButtonLayout Layout() const { return layout_; }
     void setLayout(TLbSpeedButtonLayout layout);
     fw::TColor LightColor() const { return lightColor_; }
@@ -134,6 +134,8 @@ protected:
     void mouseUp(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
     void click() override;
     void actionChange(fw::TBasicAction& action, fw::ActionValues values) override;
+    // The hot-track font is the button's own: it follows the control's DPI here.
+    void dpiChanged() override;
 
 private:
     friend void LbReleaseOthersOfGroup(const TLbSpeedButton& keeper);

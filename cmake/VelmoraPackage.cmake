@@ -69,7 +69,11 @@ set(velmora_private_headers
   framework/ui/accessibility/PanelAccessibility.h
   framework/ui/controls/ControlCanvas.h             # a control's canvas outside WM_PAINT
   framework/ui/controls/PointerRouter.h             # the panels' capture and hover
-  buttons/LbGradient.h                              # the painter's gradient bands
+  buttons/LbFaceFrame.h                             # the painter's parts: frames, gradient bands,
+  buttons/LbGradient.h                              # rounded outlines, enlarged small images
+  buttons/LbPixelScaling.h
+  buttons/LbRoundedFrame.h
+  buttons/LbScaledBitmap.h
   buttons/LbSpeedButtonFace.h                       # the speed button's painter inputs
   buttons/LbSpeedButtonGroup.h                      # the speed button's group rule
 )

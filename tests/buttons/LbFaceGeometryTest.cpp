@@ -36,7 +36,10 @@ TEST(LbPixelScaling, AFractionalFactorTakesTheNearestPixelAndCoversEachOnce)
 
 TEST(LbRoundedFrame, CoversTheOuterLinesOnceWithoutHolesAndLeavesTheCornersOut)
 {
-    for (auto [w, h, diameter, line] : {std::array{302, 47, 9, 2}, {402, 62, 12, 2}, {31, 40, 18, 3}}) {
+    for (const auto& sizes : {std::array{302, 47, 9, 2}, {402, 62, 12, 2}, {31, 40, 18, 3}}) {
+        // Plain variables, not structured bindings: the lambdas below capture them, which clang
+        // accepts only from version 16.
+        const int w = sizes[0], h = sizes[1], diameter = sizes[2], line = sizes[3];
         SCOPED_TRACE(testing::Message() << w << " x " << h << ", " << diameter << ", " << line);
         std::vector<int> counts(static_cast<std::size_t>(w * h), 0);
         for (const fw::RectEdges& rect : LbRoundedFrameRects(w, h, diameter, line))

@@ -14,8 +14,7 @@ using namespace e2e;
 
 TEST_F(UpdaterEndToEnd, UpdatesAnOlderInstallationAndRecordsTheNewVersion)
 {
-    setRecordValue("CALE", folder_);
-    setRecordValue("VER", "Velmora 2.2");
+    recordOlderInstallation();
 
     UpdaterDriver updater(updaterPath());
     ASSERT_TRUE(updater.waitForWindow());
@@ -67,8 +66,7 @@ TEST_F(UpdaterEndToEnd, UpdatesAnOlderInstallationAndRecordsTheNewVersion)
 
 TEST_F(UpdaterEndToEnd, RunningVelmoraIsLeftUntouchedAndTheUserIsAskedToCloseIt)
 {
-    setRecordValue("CALE", folder_);
-    setRecordValue("VER", "Velmora 2.2");
+    recordOlderInstallation();
     startInstalledVelmora();
 
     UpdaterDriver updater(updaterPath());
@@ -190,11 +188,9 @@ TEST_F(UpdaterEndToEnd, EscapeBeforeTheCheckEndsWithoutTouchingTheRegistry)
 
 TEST_F(UpdaterEndToEnd, GoldButtonsOnScreenUpHotAndPressed)
 {
-    setRecordValue("CALE", folder_);
-    setRecordValue("VER", "Velmora 2.2");
+    recordOlderInstallation();
     UpdaterDriver updater(updaterPath());
-    ASSERT_TRUE(updater.waitForWindow());
-    ASSERT_TRUE(updater.waitForReportLines(2));
+    ASSERT_TRUE(waitForCheck(updater, 2));
     updater.movePointerToPanel(200, 5);  // over the panel, off both buttons
 
     // The "Inchide" button, 108 x 31 at (300, 120) of the panel, as the screen shows it.
@@ -286,11 +282,9 @@ TEST_F(UpdaterEndToEnd, DISABLED_DemoWalkThrough)
 // button did nothing.
 TEST_F(UpdaterEndToEnd, DialogCanBeAnsweredAfterVelmoraWasStartedMeanwhile)
 {
-    setRecordValue("CALE", folder_);
-    setRecordValue("VER", "Velmora 2.2");
+    recordOlderInstallation();
     UpdaterDriver updater(updaterPath());
-    ASSERT_TRUE(updater.waitForWindow());
-    ASSERT_TRUE(updater.waitForReportLines(2));
+    ASSERT_TRUE(waitForCheck(updater, 2));
     DialogContents dialog;
     updater.clickUpdateButton();
     ASSERT_TRUE(updater.waitForDialog(dialog));
@@ -317,8 +311,7 @@ HWND panelOf(const UpdaterDriver& updater) { return FindWindowExA(updater.window
 TEST_F(UpdaterEndToEnd, ScreenReaderHearsTheCheckReadsTheButtonsAndPressesUpdate)
 {
     using namespace accessible_client;
-    setRecordValue("CALE", folder_);
-    setRecordValue("VER", "Velmora 2.2");
+    recordOlderInstallation();
     // Listening starts before the updater does (to every process: its id is not known yet), so
     // the check's events are heard however slowly the window comes up.
     ComApartment apartment;
@@ -339,7 +332,8 @@ TEST_F(UpdaterEndToEnd, ScreenReaderHearsTheCheckReadsTheButtonsAndPressesUpdate
     updater.movePointerToPanel(200, 5);  // off both buttons: no hot look
     const std::string updateName = "Actualizare la versiunea " + builtInText;
     EXPECT_EQ(describeChildren(panelObject.get(), panel),
-              (std::vector<std::string>{pushButton(updateName, 0), pushButton("Inchide", 0), "window Edit"}));
+              (std::vector<std::string>{pushButton(updateName, STATE_SYSTEM_DEFAULT), pushButton("Inchide", 0),
+                                        "window Edit"}));
 
     const Element update = childNamed(panelObject.get(), updateName);
     ASSERT_TRUE(update.object);
@@ -376,8 +370,8 @@ TEST_F(UpdaterEndToEnd, DisabledUpdateButtonRefusesTheDefaultActionAndKeptObject
     fw::ComPtr<IAccessible> panelObject = objectFromWindow(panelOf(updater));
     ASSERT_TRUE(panelObject);
     EXPECT_EQ(describeChildren(panelObject.get(), panelOf(updater)),
-              (std::vector<std::string>{pushButton("Cautare...", STATE_SYSTEM_UNAVAILABLE), pushButton("Inchide", 0),
-                                        "window Edit"}));
+              (std::vector<std::string>{pushButton("Cautare...", STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_DEFAULT),
+                                        pushButton("Inchide", 0), "window Edit"}));
 
     const Element update = childNamed(panelObject.get(), "Cautare...");
     ASSERT_TRUE(update.object);

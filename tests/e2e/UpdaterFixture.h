@@ -144,6 +144,18 @@ protected:
 
     std::string installedExe() const { return folder_ + "\\Velmora.exe"; }
 
+    // The record of an older installation (version 2.2) in this test's folder.
+    void recordOlderInstallation()
+    {
+        setRecordValue("CALE", folder_);
+        setRecordValue("VER", "Velmora 2.2");
+    }
+    // The updater's window is up and its check has written `lines` report lines.
+    static bool waitForCheck(UpdaterDriver& updater, std::size_t lines)
+    {
+        return updater.waitForWindow() && updater.waitForReportLines(lines);
+    }
+
     std::vector<std::string> filesInFolder() const
     {
         std::vector<std::string> names;

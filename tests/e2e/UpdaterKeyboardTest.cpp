@@ -31,11 +31,9 @@ protected:
 
 TEST_F(UpdaterKeyboard, EnterAfterTheCheckUpdatesAndTheEnterThatClosesTheBoxDoesNotUpdateAgain)
 {
-    setRecordValue("CALE", folder_);
-    setRecordValue("VER", "Velmora 2.2");
+    recordOlderInstallation();
     UpdaterDriver updater(updaterPath());
-    ASSERT_TRUE(updater.waitForWindow());
-    ASSERT_TRUE(updater.waitForReportLines(2));
+    ASSERT_TRUE(waitForCheck(updater, 2));
 
     ASSERT_TRUE(updater.typeOnXKeyboard("key Return")) << "xdotool could not be run";
     DialogContents dialog;
@@ -57,11 +55,9 @@ TEST_F(UpdaterKeyboard, EnterAfterTheCheckUpdatesAndTheEnterThatClosesTheBoxDoes
 
 TEST_F(UpdaterKeyboard, AHeldEnterUpdatesOnce)
 {
-    setRecordValue("CALE", folder_);
-    setRecordValue("VER", "Velmora 2.2");
+    recordOlderInstallation();
     UpdaterDriver updater(updaterPath());
-    ASSERT_TRUE(updater.waitForWindow());
-    ASSERT_TRUE(updater.waitForReportLines(2));
+    ASSERT_TRUE(waitForCheck(updater, 2));
 
     // Held for well over the X server's auto-repeat delay: the repeats arrive as key-downs.
     ASSERT_TRUE(updater.typeOnXKeyboard("keydown Return sleep 2 keyup Return"));
@@ -77,8 +73,7 @@ TEST_F(UpdaterKeyboard, AHeldEnterUpdatesOnce)
 
 TEST_F(UpdaterKeyboard, EnterBeforeTheCheckOrWithoutAnInstallationDoesNothing)
 {
-    setRecordValue("CALE", folder_);
-    setRecordValue("VER", "Velmora 2.2");
+    recordOlderInstallation();
     {
         UpdaterDriver updater(updaterPath());
         ASSERT_TRUE(updater.waitForWindow());

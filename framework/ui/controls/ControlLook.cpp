@@ -5,8 +5,11 @@ namespace fw {
 ControlLook::ControlLook(std::function<void()> onChange) : onChange_(std::move(onChange))
 {
     font_.setOnChange([this] {
-        if (!isFollowing_)
+        if (!isFollowing_) {
             parentFont_ = false;
+            // A font assigned from elsewhere brings the DPI of its own surface along.
+            keepDpi();
+        }
         onChange_();
     });
 }
@@ -30,17 +33,24 @@ void ControlLook::followParentFont(const Font& parentFont)
 {
     if (!parentFont_)
         return;
-    // The parent's font is made for the same DPI as this one (the control's is its parent's).
     isFollowing_ = true;
     font_.assign(parentFont);
+    keepDpi();
     isFollowing_ = false;
 }
 
 void ControlLook::setDpi(int dpi)
 {
+    dpi_ = dpi;
+    keepDpi();
+}
+
+void ControlLook::keepDpi()
+{
+    const bool wasFollowing = isFollowing_;
     isFollowing_ = true;
-    font_.setPixelsPerInch(dpi);
-    isFollowing_ = false;
+    font_.setPixelsPerInch(dpi_);
+    isFollowing_ = wasFollowing;
 }
 
 }  // namespace fw

@@ -2,8 +2,8 @@
 // ControlLook: a window-less control's colour and font. Each follows the parent's while its
 // parentColor / parentFont flag is on; assigning the colour, or changing anything of the font,
 // turns that flag off. `onChange` (the control repainting itself) runs after every change of
-// colour or font, followed or assigned. The font is made for the control's DPI, which the control
-// sets; a new DPI is not a change of the font.
+// colour or font, followed or assigned. The font is always made for the control's DPI, which the
+// control sets, whatever font was assigned; a new DPI is not a change of the font.
 
 #include "framework/core/Color.h"
 #include "framework/graphics/Font.h"
@@ -35,12 +35,15 @@ public:
     void setDpi(int dpi);
 
 private:
+    void keepDpi();  // the font made for dpi_ again; not a change of the control's own
+
     std::function<void()> onChange_;
     TColor color_ = clWindow;
     bool parentColor_ = true;
     Font font_;
     bool parentFont_ = true;
     bool isFollowing_ = false;  // a change of the font that is not the control's own
+    int dpi_ = 96;
 };
 
 static_assert(!std::is_copy_constructible_v<ControlLook>);

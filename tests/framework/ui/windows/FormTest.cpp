@@ -113,38 +113,25 @@ TEST(FormTest, ANewWidthOrFrameKeepsTheClientSizeTheUserGaveTheForm)
     EXPECT_EQ(clientSize(), (std::vector<int>{390, 240}));
 }
 
-// The system tells a form of a new DPI with the window rectangle it suggests there; the form
-// takes its place and the client size of its design, or of the size the user dragged it to.
-TEST(FormTest, ADpiChangeTakesTheSuggestedPlaceAndScalesTheClientSizeItWasGiven)
+// A form told of a new DPI keeps the client size of its design, or the one the user dragged it
+// to, worked back to a design size once and scaled from there.
+TEST(FormTest, ADpiChangeScalesTheClientSizeTheDesignOrTheUserGaveIt)
 {
     const auto form = makeForm();
     form->setBorderStyle(fw::bsSizeable);
-    const auto changeDpi = [&](int dpi, int shiftRight) {
+    const auto changeDpiTo = [&](int dpi) {
         RECT suggested;
         GetWindowRect(form->handle(), &suggested);
-        OffsetRect(&suggested, shiftRight, 0);
         SendMessageA(form->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-        return suggested.left;
+        return std::vector<int>{form->clientWidth(), form->clientHeight(), form->designClientWidth()};
     };
-    const auto placeAndSize = [&] {
-        return std::vector<int>{form->left(), form->clientWidth(), form->clientHeight(), form->designClientWidth(),
-                                form->designClientHeight()};
-    };
-    int left = changeDpi(144, 10);
-    EXPECT_EQ(placeAndSize(), (std::vector<int>{left, 450, 300, 300, 200}));
-    EXPECT_EQ(form->dpi(), 144);
-    LOGFONTA made{};
-    GetObjectA(form->font().handle(), sizeof made, &made);
-    EXPECT_EQ(made.lfHeight, -17) << "-11 at 144 DPI";
+    EXPECT_EQ(changeDpiTo(144), (std::vector<int>{450, 300, 300}));
     RECT bounds;
-    GetWindowRect(form->handle(), &bounds);  // the user drags the corner 31 pixels wider
+    GetWindowRect(form->handle(), &bounds);  // the user drags the corner 31 pixels wider: 481
     SetWindowPos(form->handle(), nullptr, 0, 0, bounds.right - bounds.left + 31, bounds.bottom - bounds.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ(form->designClientWidth(), 321);  // 481 pixels at 144 DPI
-    left = changeDpi(120, -4);
-    EXPECT_EQ(placeAndSize(), (std::vector<int>{left, 401, 250, 321, 200}));
-    left = changeDpi(96, 0);
-    EXPECT_EQ(placeAndSize(), (std::vector<int>{left, 321, 200, 321, 200}));
+    EXPECT_EQ(changeDpiTo(120), (std::vector<int>{401, 250, 321}));
+    EXPECT_EQ(changeDpiTo(96), (std::vector<int>{321, 200, 321}));
 }
 
 TEST(FormTest, ATopMostFormStepsBackAndForwardOnlyWhileItIsTopMost)

@@ -54,26 +54,3 @@ TEST_F(MemoTest, TheBackgroundIsPaintedInTheColourLastSet)
     memo_->setColor(fw::clAqua);
     EXPECT_EQ(background(), RGB(0, 255, 255));
 }
-
-TEST_F(MemoTest, ANewDpiScalesPlaceAndFontFromTheDesign)
-{
-    const auto fontHeight = [&] {
-        LOGFONTA made{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(memo_->handle(), WM_GETFONT, 0, 0)), sizeof made, &made);
-        return made.lfHeight;
-    };
-    const auto place = [&] {
-        const fw::Rect placed = test_support::placeInParent(memo_->handle());
-        return std::vector<int>{placed.left, placed.top, placed.width, placed.height};
-    };
-    memo_->setDpi(144);
-    EXPECT_EQ(place(), (std::vector<int>{15, 75, 300, 150}));
-    EXPECT_EQ(fontHeight(), -17);
-    memo_->setDpi(120);
-    memo_->setTop(51);  // a design value
-    EXPECT_EQ(place(), (std::vector<int>{13, 64, 250, 125}));
-    EXPECT_EQ(fontHeight(), -14);
-    memo_->setDpi(96);
-    EXPECT_EQ(place(), (std::vector<int>{10, 51, 200, 100}));
-    EXPECT_EQ(fontHeight(), form_->font().height());
-}
