@@ -13,27 +13,8 @@
 namespace e2e {
 namespace {
 
-template <typename Condition>
-bool waitUntil(Condition condition, std::chrono::milliseconds timeout)
-{
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(50ms);
-    }
-    return true;
-}
-
-std::string windowText(HWND window)
-{
-    // WM_GETTEXT, unlike GetWindowText, reads controls of other processes too.
-    const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const auto copied = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
-}
+using process_window::waitUntil;
+using process_window::windowText;
 
 HWND findChildOfClass(HWND parent, const char* name) { return FindWindowExA(parent, nullptr, name, nullptr); }
 

@@ -24,25 +24,8 @@ using namespace accessible_client;
 // Drive Z: is the Linux root under Wine.
 const std::string exampleExecutable = std::string("Z:") + EXAMPLE_UNIX_PATH;
 
-template <typename Condition>
-bool waitUntil(Condition condition, std::chrono::milliseconds timeout)
-{
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(50ms);
-    }
-    return true;
-}
-
-std::string windowText(HWND window)
-{
-    // WM_GETTEXT, unlike GetWindowText, reads the windows of other processes.
-    char text[256] = {};
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
+using process_window::waitUntil;
+using process_window::windowText;
 
 // The example in a process of its own, ended on every path out of the test.
 class ExampleProcess {

@@ -6,7 +6,9 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 namespace process_window {
 
@@ -40,6 +42,30 @@ inline HWND findVisibleTopLevel(DWORD processId, const char* className)
     detail::Search search{processId, className, nullptr};
     EnumWindows(detail::visitTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// Polls `condition` every 50 ms until it holds (true) or `timeout` has passed (false): every wait
+// for another process has a deadline, so a hang fails instead of blocking.
+template <typename Condition>
+bool waitUntil(Condition condition, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+// A window's text; WM_GETTEXT, unlike GetWindowText, reads the controls of other processes too.
+inline std::string windowText(HWND window)
+{
+    const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const auto copied = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
 }
 
 }  // namespace process_window
