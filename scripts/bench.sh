@@ -22,6 +22,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   echo "== Start-up"
   wine $bench/startup_bench.exe build/windows/UpVelmora.exe $bench/minimal_window.exe 9
   echo
+  echo "== Start-up at 144 DPI (150 %)"
+  tests/run-at-dpi.sh 144 $bench/startup_bench.exe build/windows/UpVelmora.exe $bench/minimal_window.exe 9
+  echo
   echo "== Update"
   mkdir -p "$WINEPREFIX/drive_c/bench"
   for size in "2.4 5" "24 5" "240 3"; do
