@@ -206,7 +206,8 @@ void GraphicControl::notifyAccessibleChange(AccessibleChange change)
 
 void GraphicControl::invalidate()
 {
-    if (parent_)
+    // A control being read is painted once, when loaded() invalidates it.
+    if (parent_ && !isLoading())
         parent_->invalidate(bounds_);
 }
 

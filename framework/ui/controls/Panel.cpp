@@ -93,6 +93,13 @@ void Panel::setBounds(Rect designBounds)
 {
     designBounds_ = designBounds;
     bounds_ = scaleForDpi(designBounds, dpi_);
+    if (!isLoading())
+        MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
+}
+
+void Panel::loaded()
+{
+    Component::loaded();
     MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
 }
 

@@ -56,7 +56,9 @@ public:
     // The pixels per inch the panel and its controls are laid out for.
     int dpi() const { return dpi_; }
     void setDpi(int dpi) override;
+    // While read from a description, the window moves once, when the reading is done.
     void setBounds(Rect designBounds);
+    void loaded() override;
     TColor color() const { return background_.color(); }
     void setColor(TColor color);
     const Font& font() const { return font_; }

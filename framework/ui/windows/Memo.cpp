@@ -42,6 +42,13 @@ void Memo::setBounds(Rect designBounds)
 {
     designBounds_ = designBounds;
     bounds_ = scaleForDpi(designBounds, dpi());
+    if (!isLoading())
+        MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
+}
+
+void Memo::loaded()
+{
+    Component::loaded();
     MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
 }
 

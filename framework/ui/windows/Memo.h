@@ -34,7 +34,9 @@ public:
     // what setBounds() takes and descriptions write.
     Rect bounds() const { return bounds_; }
     Rect designBounds() const { return designBounds_; }
+    // While read from a description, the window moves once, when the reading is done.
     void setBounds(Rect designBounds);
+    void loaded() override;
     int dpi() const { return font_.pixelsPerInch(); }
     void setDpi(int dpi) override;
     const Font& font() const { return font_; }
