@@ -13,7 +13,6 @@ void MemoryDc::close(Handle handle) noexcept { DeleteDC(handle); }
 void Icon::close(Handle handle) noexcept { DestroyIcon(handle); }
 void Menu::close(Handle handle) noexcept { DestroyMenu(handle); }
 void Module::close(Handle handle) noexcept { FreeLibrary(handle); }
-void ActivationContext::close(Handle handle) noexcept { ReleaseActCtx(handle); }
 
 template <typename GdiHandle>
 void GdiObject<GdiHandle>::deleteGdiObject(void* handle) noexcept

@@ -60,11 +60,6 @@ struct Module {  // LoadLibraryExA: FreeLibrary
     static Handle empty() noexcept { return nullptr; }
     static void close(Handle) noexcept;
 };
-struct ActivationContext {  // CreateActCtxA (its INVALID_HANDLE_VALUE taken as empty): ReleaseActCtx
-    using Handle = native::KernelHandle;
-    static Handle empty() noexcept { return nullptr; }
-    static void close(Handle) noexcept;
-};
 }  // namespace handle_traits
 
 using UniqueKey = UniqueHandle<handle_traits::Key>;
@@ -80,7 +75,6 @@ using UniquePen = UniqueHandle<handle_traits::GdiObject<native::PenHandle>>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 using UniqueModule = UniqueHandle<handle_traits::Module>;
-using UniqueActivationContext = UniqueHandle<handle_traits::ActivationContext>;
 
 static_assert(!std::is_copy_constructible_v<UniqueKey>);
 static_assert(!std::is_copy_constructible_v<UniqueFile>);
@@ -95,6 +89,5 @@ static_assert(!std::is_copy_constructible_v<UniquePen>);
 static_assert(!std::is_copy_constructible_v<UniqueIcon>);
 static_assert(!std::is_copy_constructible_v<UniqueMenu>);
 static_assert(!std::is_copy_constructible_v<UniqueModule>);
-static_assert(!std::is_copy_constructible_v<UniqueActivationContext>);
 
 }  // namespace fw

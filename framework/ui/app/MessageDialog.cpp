@@ -1,7 +1,6 @@
 #include "framework/ui/app/MessageDialog.h"
 
 #include "framework/ui/windows/Form.h"
-#include "framework/win32/CommonControlsScope.h"
 
 #include <windows.h>
 
@@ -74,7 +73,6 @@ int showCenteredMessageBox(const std::string& text, const std::string& caption, 
 {
     TopMostStepBack stepBack;
     CenteringHook hook;
-    const CommonControlsScope commonControls;
     return MessageBoxA(Form::ownerForModal(), text.c_str(), caption.c_str(), style);
 }
 
