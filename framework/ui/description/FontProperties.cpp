@@ -58,8 +58,8 @@ ValueFormat<std::string> fontNameFormat()
 
 }  // namespace
 
-std::vector<PropertyInfo> fontProperties(const std::string& prefix, std::function<Font&(Component&)> font,
-                                         std::function<bool(const Component&)> isStored)
+std::vector<PropertyInfo> fontProperties(const std::string& prefix, SharedFunction<Font&(Component&)> font,
+                                         SharedFunction<bool(const Component&)> isStored)
 {
     using C = Component;
     // Writing only reads the font; the accessor is shared with reading, hence the const_cast.

@@ -13,7 +13,7 @@
 
 namespace fw {
 
-std::vector<PropertyInfo> fontProperties(const std::string& prefix, std::function<Font&(Component&)> font,
-                                         std::function<bool(const Component&)> isStored);
+std::vector<PropertyInfo> fontProperties(const std::string& prefix, SharedFunction<Font&(Component&)> font,
+                                         SharedFunction<bool(const Component&)> isStored);
 
 }  // namespace fw

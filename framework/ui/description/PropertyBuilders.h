@@ -29,11 +29,11 @@ inline constexpr NoDefault noDefault{};
 template <typename C, typename T>
 class Stored {
 public:
-    Stored(T defaultValue, std::function<bool(const C&)> isStored = {})
+    Stored(T defaultValue, SharedFunction<bool(const C&)> isStored = {})
         : defaultValue_(std::move(defaultValue)), isStored_(std::move(isStored))
     {
     }
-    Stored(NoDefault, std::function<bool(const C&)> isStored = {}) : isStored_(std::move(isStored)) {}
+    Stored(NoDefault, SharedFunction<bool(const C&)> isStored = {}) : isStored_(std::move(isStored)) {}
 
     // The value to write, or nothing while it is left out. The getter is not called for a value
     // that is not stored.
@@ -50,11 +50,11 @@ public:
 
 private:
     std::optional<T> defaultValue_;
-    std::function<bool(const C&)> isStored_;
+    SharedFunction<bool(const C&)> isStored_;
 };
 
 template <typename C, typename T, typename Get>
-PropertyWriter storedValueWriter(Get get, Stored<C, T> stored, std::function<DescriptionValue(const T&)> write)
+PropertyWriter storedValueWriter(Get get, Stored<C, T> stored, SharedFunction<DescriptionValue(const T&)> write)
 {
     return [get, stored = std::move(stored), write = std::move(write)](const Component& component)
                -> std::optional<DescriptionValue> {

@@ -10,6 +10,7 @@
 // Plain C++, no Win32.
 
 #include "framework/core/DescriptionValueText.h"
+#include "framework/core/SharedFunction.h"
 #include "framework/ui/model/Component.h"
 
 #include <functional>
@@ -30,8 +31,8 @@ public:
 
 class ReadContext;
 
-using PropertyWriter = std::function<std::optional<DescriptionValue>(const Component&)>;
-using PropertyReader = std::function<void(Component&, const DescriptionValue&, ReadContext&)>;
+using PropertyWriter = SharedFunction<std::optional<DescriptionValue>(const Component&)>;
+using PropertyReader = SharedFunction<void(Component&, const DescriptionValue&, ReadContext&)>;
 
 struct PropertyInfo {
     std::string name;

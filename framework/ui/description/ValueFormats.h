@@ -21,8 +21,8 @@ namespace fw {
 template <typename T>
 struct ValueFormat {
     std::string typeName;
-    std::function<DescriptionValue(const T&)> write;
-    std::function<T(const DescriptionValue&)> read;
+    SharedFunction<DescriptionValue(const T&)> write;
+    SharedFunction<T(const DescriptionValue&)> read;
 };
 
 ValueFormat<int> integerFormat();
