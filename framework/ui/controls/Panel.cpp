@@ -94,12 +94,17 @@ void Panel::setBounds(Rect designBounds)
     designBounds_ = designBounds;
     bounds_ = scaleForDpi(designBounds, dpi_);
     if (!isLoading())
-        MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
+        moveWindowToBounds();
 }
 
 void Panel::loaded()
 {
     Component::loaded();
+    moveWindowToBounds();
+}
+
+void Panel::moveWindowToBounds()
+{
     MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
 }
 

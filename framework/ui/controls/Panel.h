@@ -91,6 +91,7 @@ public:
     long long handleMessage(unsigned message, unsigned long long wParam, long long lParam);
 
 private:
+    void moveWindowToBounds();
     friend class GraphicControl;
     void addControl(GraphicControl& control);
     void removeControl(GraphicControl& control);

@@ -43,12 +43,17 @@ void Memo::setBounds(Rect designBounds)
     designBounds_ = designBounds;
     bounds_ = scaleForDpi(designBounds, dpi());
     if (!isLoading())
-        MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
+        moveWindowToBounds();
 }
 
 void Memo::loaded()
 {
     Component::loaded();
+    moveWindowToBounds();
+}
+
+void Memo::moveWindowToBounds()
+{
     MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
 }
 

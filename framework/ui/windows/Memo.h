@@ -59,6 +59,8 @@ public:
     native::BrushHandle controlColors(native::DeviceContextHandle deviceContext) override;
 
 private:
+    void moveWindowToBounds();
+
     Font font_;  // declared before the window, which holds its GDI font, so that it outlives it
     UniqueWindow window_;
     BackgroundBrush background_;
