@@ -1,6 +1,7 @@
 #include "buttons/LbButtons.h"
 
 #include "buttons/LbFaceFrame.h"
+#include "buttons/LbFocusCue.h"
 #include "buttons/LbGradient.h"
 #include "buttons/LbScaledBitmap.h"
 #include "framework/core/Error.h"
@@ -173,6 +174,14 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
             canvas.font().setColor(fw::clGray);
         canvas.drawText(layout.caption, textArea, layout.textFormat);
         drawGlyph();  // over the caption where they overlap
+    }
+
+    if (in.showsFocusCue) {
+        canvas.brush().setStyle(fw::BrushStyle::Solid);
+        canvas.brush().setColor(canvas.font().color());
+        for (const fw::Rect& dot : LbFocusCueDots(in.width, in.height, in.dpi))
+            canvas.fillRect({dot.left, dot.top, dot.right(), dot.bottom()});
+        canvas.brush().setStyle(fw::BrushStyle::Clear);
     }
 
     if (in.hasPopupMenu)

@@ -55,6 +55,9 @@ struct LbFaceInputs {
     TLbSpeedButtonLayout layout = blGlyphLeft;
     std::string caption;              // the painter shortens its own copy only
     TLbAlignment alignment = taLeftJustify;
+    // Beyond the face's own inputs: whether to draw the focus cue (LbFocusCue.h), in the
+    // caption's colour, over caption and glyph.
+    bool showsFocusCue = false;
 };
 
 void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& inputs);

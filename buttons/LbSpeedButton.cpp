@@ -215,30 +215,58 @@ void TLbSpeedButton::paint(fw::Canvas& canvas)
     canvas.draw(0, 0, bitmap);
 }
 
-void TLbSpeedButton::windowProc(fw::ControlMessage& message)
+void TLbSpeedButton::mouseDoubleClick(fw::MouseButton button, fw::ShiftState shift, int x, int y)
 {
-    switch (message.message) {
-    case fw::message::mouseEnter:
-        mouseEntered();
-        return;
-    case fw::message::mouseLeave:
-        mouseLeft();
-        return;
-    case fw::message::dialogChar:
-        if (acceleratorPressed(static_cast<unsigned>(message.wParam))) {
-            message.result = 1;
-            return;
-        }
-        break;
-    case fw::message::leftButtonDoubleClick:
-        // The second press of a double-click is a new press: it takes the capture and gives a
-        // second click on its release.
-        perform(fw::message::leftButtonDown, message.wParam, message.lParam);
-        return;
-    default:
-        break;
+    // The second press of a double-click is a new press: it takes the capture and gives a
+    // second click on its release.
+    handleMouse(fw::MouseMessage{fw::MouseAction::Press, button, shift, fw::Point{x, y}});
+}
+
+bool TLbSpeedButton::dialogChar(unsigned character)
+{
+    return fw::isAcceleratorOf(character, caption(), isLeadByte) && pressMomentarily();
+}
+
+bool TLbSpeedButton::keyDown(unsigned key, fw::KeyPress press)
+{
+    if (key == fw::key::enter)
+        return press == fw::KeyPress::Fresh && pressMomentarily();
+    if (key != fw::key::space)
+        return false;
+    // Down while Space is held, as a Windows push button shows it; the click comes on release.
+    if (press == fw::KeyPress::Fresh && !isSpaceHeld_ && isEnabled() && isShowing()) {
+        isSpaceHeld_ = true;
+        downBeforeSpace_ = down_;
+        setDown(true);
+        paintNow();
     }
-    defaultHandler(message);
+    return true;
+}
+
+bool TLbSpeedButton::keyUp(unsigned key)
+{
+    if (key != fw::key::space || !isSpaceHeld_)
+        return false;
+    isSpaceHeld_ = false;
+    const auto alive = lifetime();
+    click();
+    if (alive.expired())
+        return true;  // the click handler freed the button
+    setDown(downBeforeSpace_);
+    paintNow();
+    return true;
+}
+
+void TLbSpeedButton::focusGained() { refresh(); }
+
+void TLbSpeedButton::focusLost()
+{
+    // Space held while the focus moved away presses nothing.
+    if (isSpaceHeld_) {
+        isSpaceHeld_ = false;
+        setDown(downBeforeSpace_);
+    }
+    refresh();
 }
 
 void TLbSpeedButton::mouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y)
@@ -271,18 +299,13 @@ void TLbSpeedButton::captureLost()
 void TLbSpeedButton::click()
 {
     if (fw::TPopupMenu* menu = popupMenu()) {
-        const auto alive = lifeline();
+        const auto alive = lifetime();
         const fw::Point corner = clientToScreen(fw::Point{0, bounds().height});
         menu->popup(corner.x, corner.y);
         if (alive.expired())
             return;  // a menu item's handler freed the button
     }
     fw::GraphicControl::click();
-}
-
-bool TLbSpeedButton::acceleratorPressed(unsigned character)
-{
-    return fw::isAcceleratorOf(character, caption(), isLeadByte) && pressMomentarily();
 }
 
 bool TLbSpeedButton::pressMomentarily()
@@ -292,7 +315,7 @@ bool TLbSpeedButton::pressMomentarily()
     const bool wasDown = down_;
     setDown(true);
     paintNow();
-    const auto alive = lifeline();
+    const auto alive = lifetime();
     click();
     if (alive.expired())
         return true;  // the click handler freed the button
@@ -301,7 +324,7 @@ bool TLbSpeedButton::pressMomentarily()
     return true;
 }
 
-void TLbSpeedButton::mouseEntered()
+void TLbSpeedButton::mouseEnter()
 {
     if (!isEnabled() || !isShowing())
         return;
@@ -312,7 +335,7 @@ void TLbSpeedButton::mouseEntered()
         OnMouseEnter(*this);
 }
 
-void TLbSpeedButton::mouseLeft()
+void TLbSpeedButton::mouseLeave()
 {
     pointerInside_ = false;
     if (slowDecease_) {

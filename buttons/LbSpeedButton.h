@@ -26,6 +26,11 @@
 //   second press of a double-click      -                               a left press
 //   accelerator character               enabled, visible, parent shown  Down, paint, click, Down back, paint
 //   default action (assistive tech.)    enabled, visible, parent shown  the same, run from the panel's queue
+//   fresh Enter while focused           enabled, visible, parent shown  the same
+//   Space down while focused            enabled, visible, parent shown  Down, paint (repeats change nothing)
+//   Space up after that Space down      -                               click, Down back, paint
+//   focus lost while Space is down      -                               Down back; no click
+//   focus gained or lost                -                               refresh (the focus cue)
 //   fade tick                           not being destroyed or stopped  level - 1; at 0 worker suspended; refresh
 //   (* OnMouseExit only when enabled, visible and the parent is shown)
 //
@@ -126,10 +131,18 @@ public:
     const TLbButtonThread* fadeThread() const { return fade_.worker(); }
 
     void paint(fw::Canvas& canvas) override;
+    void mouseEnter() override;
+    void mouseLeave() override;
     void captureLost() override;
+    bool dialogChar(unsigned character) override;  // the accelerator
+    // Space and Enter press the focused button (see the state table).
+    bool keyDown(unsigned key, fw::KeyPress press) override;
+    bool keyUp(unsigned key) override;
+    void focusGained() override;
+    void focusLost() override;
 
 protected:
-    void windowProc(fw::ControlMessage& message) override;
+    void mouseDoubleClick(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
     void mouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
     void mouseUp(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
     void click() override;
@@ -143,9 +156,6 @@ private:
     void refresh();
     // Up, on behalf of the group rule: repainted, and assistive technology told.
     void popUpForGroup();
-    void mouseEntered();
-    void mouseLeft();
-    bool acceleratorPressed(unsigned character);
 
     TLbAlignment alignment_ = taLeftJustify;
     bool allowAllUp_ = false;
@@ -168,6 +178,8 @@ private:
     bool wordWrap_ = false;
 
     bool pointerInside_ = false;
+    bool isSpaceHeld_ = false;
+    bool downBeforeSpace_ = false;  // Down as it was when Space went down
     LbFade fade_{[this](TLbButtonThread& sender) { FadeTick(sender); }};
 };
 

@@ -72,6 +72,8 @@ fw::ClassInfo TLbSpeedButton::classInfo()
     properties.push_back(fw::booleanProperty<B>("SlowDecease", false, &B::SlowDecease, &B::setSlowDecease));
     properties.push_back(fw::enumProperty<B, TLbSpeedButtonStyle>("Style", "TLbSpeedButtonStyle", styles, bsNormal,
                                                                   &B::Style, &B::setStyle));
+    // Not a tab stop unless told: toolbar buttons are not.
+    appendProperties(properties, fw::graphicControlProperties({"TabOrder", "TabStop"}));
     properties.push_back(fw::booleanProperty<B>("Transparent", false, &B::Transparent, &B::setTransparent));
     properties.push_back(fw::booleanProperty<B>("UseHotTrackFont", false, &B::UseHotTrackFont, &B::setUseHotTrackFont));
     appendProperties(properties, fw::graphicControlProperties({"Visible"}));

@@ -38,6 +38,7 @@ LbSpeedButtonFace::LbSpeedButtonFace(const TLbSpeedButton& button)
     inputs_.layout = button.Layout();
     inputs_.caption = button.caption();
     inputs_.alignment = button.Alignment();
+    inputs_.showsFocusCue = button.isFocusCueShown();
 }
 
 bool LbSpeedButtonFace::hasSeeThroughParts() const

@@ -22,7 +22,28 @@ void ControlAccessible::disconnect()
     control_ = nullptr;
 }
 
-bool ControlAccessible::isPushButton() const { return control_->accessibleRole() == AccessibleRole::PushButton; }
+bool ControlAccessible::isButton() const { return control_->accessibleRole() != AccessibleRole::Graphic; }
+
+long ControlAccessible::msaaRole() const
+{
+    switch (control_->accessibleRole()) {
+    case AccessibleRole::PushButton:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case AccessibleRole::CheckButton:
+        return ROLE_SYSTEM_CHECKBUTTON;
+    case AccessibleRole::Graphic:
+        break;
+    }
+    return ROLE_SYSTEM_GRAPHIC;
+}
+
+std::string ControlAccessible::defaultActionName() const
+{
+    // The names Windows' own buttons and check boxes give their actions.
+    if (control_->accessibleRole() == AccessibleRole::CheckButton)
+        return control_->isChecked() ? "Uncheck" : "Check";
+    return "Press";
+}
 
 HRESULT ControlAccessible::get_accParent(IDispatch** parent)
 {
@@ -80,7 +101,7 @@ HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role)
     setEmpty(role);
     if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
-    setInteger(role, isPushButton() ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
+    setInteger(role, msaaRole());
     return S_OK;
 }
 
@@ -96,6 +117,12 @@ HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state)
         flags |= STATE_SYSTEM_UNAVAILABLE;
     if (control_->isPressed())
         flags |= STATE_SYSTEM_PRESSED;
+    if (control_->isChecked())
+        flags |= STATE_SYSTEM_CHECKED;
+    if (control_->isTabStop())
+        flags |= STATE_SYSTEM_FOCUSABLE;
+    if (control_->isFocused())
+        flags |= STATE_SYSTEM_FOCUSED;
     if (control_->isPointerInside())
         flags |= STATE_SYSTEM_HOTTRACKED;
     if (control_->isDefault())
@@ -114,7 +141,7 @@ HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut
     *shortcut = nullptr;
     if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
-    if (!isPushButton())
+    if (!isButton())
         return S_FALSE;
     return guarded([&] {
         // Enter presses the form's default control, unless its caption gives it a character.
@@ -130,8 +157,12 @@ HRESULT ControlAccessible::get_accFocus(VARIANT* focused)
     if (!focused)
         return E_POINTER;
     setEmpty(focused);
-    // Having no window, the control never takes the keyboard focus.
-    return control_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    if (!control_)
+        return CO_E_OBJNOTCONNECTED;
+    if (!control_->isFocused())
+        return S_FALSE;
+    setInteger(focused, CHILDID_SELF);
+    return S_OK;
 }
 
 HRESULT ControlAccessible::get_accSelection(VARIANT* selected)
@@ -149,9 +180,9 @@ HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
     *action = nullptr;
     if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
-    if (!isPushButton())
+    if (!isButton())
         return S_FALSE;
-    return guarded([&] { return setText(action, "Press"); });
+    return guarded([&] { return setText(action, defaultActionName()); });
 }
 
 HRESULT ControlAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
@@ -219,7 +250,7 @@ HRESULT ControlAccessible::accDoDefaultAction(VARIANT child)
 {
     if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
-    if (!isPushButton())
+    if (!isButton())
         return DISP_E_MEMBERNOTFOUND;
     // Refused at once when it would be refused later, so that the client learns of it.
     if (!control_->isEnabled() || !control_->isShowing())

@@ -45,7 +45,10 @@ protected:
     bool isConnected() const override { return control_ != nullptr; }
 
 private:
-    bool isPushButton() const;
+    // Push and check buttons have a shortcut and a default action; a graphic has neither.
+    bool isButton() const;
+    long msaaRole() const;
+    std::string defaultActionName() const;
 
     PanelAccessibility* host_;  // not owned; null once cut off
     GraphicControl* control_;   // not owned; null once cut off

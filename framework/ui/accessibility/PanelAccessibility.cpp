@@ -1,6 +1,6 @@
 #include "framework/ui/accessibility/PanelAccessibility.h"
 
-#include "framework/ui/model/RunHandler.h"
+#include "framework/core/RunHandler.h"
 #include "framework/ui/accessibility/ControlAccessible.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/Panel.h"
@@ -207,6 +207,11 @@ void PanelAccessibility::controlChanged(GraphicControl& control, AccessibleChang
         break;
     case AccessibleChange::Location:
         raise(EVENT_OBJECT_LOCATIONCHANGE, childId);
+        break;
+    case AccessibleChange::Focus:
+        // After the system's own event for the panel's window: screen readers move on to the
+        // child the focus is really on.
+        raise(EVENT_OBJECT_FOCUS, childId);
         break;
     default:
         break;

@@ -1,6 +1,8 @@
 #include "framework/ui/accessibility/PanelAccessible.h"
 
 #include "framework/ui/accessibility/PanelAccessibility.h"
+#include "framework/ui/controls/GraphicControl.h"
+#include "framework/ui/controls/InputRouter.h"
 
 namespace fw {
 
@@ -153,7 +155,17 @@ HRESULT PanelAccessible::get_accFocus(VARIANT* focused)
     if (!focused)
         return E_POINTER;
     setEmpty(focused);
-    return host_ ? standard_->get_accFocus(focused) : CO_E_OBJNOTCONNECTED;
+    if (!host_)
+        return CO_E_OBJNOTCONNECTED;
+    // The window-less control that has the focus is a child here; the system knows only windows.
+    return guarded([&] {
+        const GraphicControl* control = InputRouter::instance().keyboard().focusedControl();
+        const long childId = control && control->parent() == &host_->panel() ? host_->childIdOf(*control) : 0;
+        if (childId == 0)
+            return standard_->get_accFocus(focused);
+        setInteger(focused, childId);
+        return S_OK;
+    });
 }
 
 HRESULT PanelAccessible::get_accSelection(VARIANT* selected)

@@ -4,8 +4,8 @@
 #include "framework/core/FormatSettings.h"
 #include "framework/ui/accessibility/Accessibility.h"
 #include "framework/ui/app/MessageDialog.h"
-#include "framework/ui/controls/PointerRouter.h"
-#include "framework/ui/model/RunHandler.h"
+#include "framework/ui/controls/InputRouter.h"
+#include "framework/core/RunHandler.h"
 #include "framework/ui/windows/Form.h"
 
 #include <windows.h>
@@ -24,36 +24,6 @@ char localeCharacter(LCTYPE item, char fallback)
 {
     const std::string text = localeText(item, std::string(1, fallback));
     return text.empty() ? fallback : text[0];
-}
-
-// Keys pressed in a child window of a form reach the form first: its key preview, and Enter for
-// its default control.
-bool previewKeyMessage(const MSG& message)
-{
-    if (message.message != WM_KEYDOWN)
-        return false;
-    for (Form* form : Form::liveForms()) {
-        if (message.hwnd != form->handle() && IsChild(form->handle(), message.hwnd)) {
-            int key = static_cast<int>(message.wParam);
-            // Bit 30 of a key message: the key was already down, this is a repeat.
-            const KeyPress press = (message.lParam & (1 << 30)) ? KeyPress::Repeated : KeyPress::Fresh;
-            return form->keyDown(key, press);
-        }
-    }
-    return false;
-}
-
-// A typed character is offered to the window-less controls of the form it was typed in, so that
-// a button answers to its accelerator character.
-bool offerDialogChar(const MSG& message)
-{
-    if (message.message != WM_CHAR && message.message != WM_SYSCHAR)
-        return false;
-    HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    for (Form* form : Form::liveForms())
-        if (form->handle() == root)
-            return form->dialogChar(static_cast<unsigned>(message.wParam));
-    return false;
 }
 
 }  // namespace
@@ -102,8 +72,7 @@ int Application::run()
             dispatch(message);
             continue;
         }
-        // The idle step, straight to the pointer router (idle() is the same for tests).
-        PointerRouter::instance().updateHover();
+        idle();
         if (!terminated_)
             WaitMessage();
     }
@@ -113,13 +82,15 @@ int Application::run()
 
 void Application::dispatch(const MSG& message)
 {
-    if (previewKeyMessage(message) || offerDialogChar(message))
+    // Keys and typed characters of our forms go to the input router before anyone sees them, as
+    // a dialog's go to IsDialogMessage: key preview, Tab, the focused control, accelerators, Enter.
+    if (InputRouter::instance().keyboard().routeKey(message.hwnd, message.message, message.wParam, message.lParam))
         return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }
 
-void Application::idle() { PointerRouter::instance().updateHover(); }
+void Application::idle() { InputRouter::instance().pointer().updateHover(); }
 
 void Application::terminate()
 {

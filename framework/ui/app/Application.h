@@ -54,7 +54,7 @@ public:
 private:
     Application();
 
-    // Key previews and typed characters go to the forms before the focused window sees them.
+    // Keys go to the input router before the focused window sees them; the rest is dispatched.
     void dispatch(const tagMSG& message);
 
     std::unique_ptr<Form> mainForm_;

@@ -11,6 +11,7 @@ namespace {
 // CBT hook sees the box being activated before it is shown and moves it there, then unhooks.
 thread_local HHOOK centeringHook = nullptr;
 
+// Called by Windows, so nothing may be thrown out of it: it calls only the system's C functions.
 LRESULT CALLBACK centerOnActivate(int code, WPARAM wParam, LPARAM lParam)
 {
     const HHOOK hook = centeringHook;

@@ -1,7 +1,7 @@
 #include "framework/ui/app/Timer.h"
 
 #include "framework/core/Error.h"
-#include "framework/ui/model/RunHandler.h"
+#include "framework/core/RunHandler.h"
 
 #include <windows.h>
 
@@ -17,11 +17,14 @@ std::map<UINT_PTR, Timer*>& timers()
     return byId;
 }
 
+// Called by Windows: nothing may be thrown out of here (see WindowProcedure.h).
 void CALLBACK timerProc(HWND, UINT, UINT_PTR id, DWORD)
 {
-    const auto found = timers().find(id);
-    if (found != timers().end())
-        found->second->tick();
+    runHandler([&] {
+        const auto found = timers().find(id);
+        if (found != timers().end())
+            found->second->tick();
+    });
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ ControlCanvas::ControlCanvas(const GraphicControl& control)
     : window_(parentWindowOf(control)), deviceContext_(windowDcFor(window_, control))
 {
     canvas_.emplace(deviceContext_);
-    canvas_->font().setPixelsPerInch(control.dpi());
+    canvas_->font().assign(control.font());  // already made for the control's DPI
 }
 
 ControlCanvas::~ControlCanvas()

@@ -2,8 +2,8 @@
 // ControlCanvas: a canvas on the parent window's surface for painting a window-less control at
 // once, outside WM_PAINT. The origin is the control's top-left corner and drawing is clipped to
 // the control's rectangle (and, as for every window DC, to what of the parent is visible); its
-// font is made for the control's DPI. It holds the window DC for its lifetime and releases it on
-// every path.
+// font is the control's, made for the control's DPI. It holds the window DC for its lifetime and
+// releases it on every path.
 //
 // Errors: a control without a parent window raises fw::Error "Control '<name>' has no parent
 // window".

@@ -1,8 +1,10 @@
 #include "framework/ui/controls/GraphicControl.h"
 
 #include "framework/ui/controls/ControlCanvas.h"
+#include "framework/ui/controls/InputRouter.h"
 #include "framework/ui/controls/Panel.h"
 #include "framework/ui/model/Dpi.h"
+#include "framework/ui/model/TabOrder.h"
 
 #include <windows.h>
 
@@ -20,7 +22,8 @@ GraphicControl::GraphicControl(Component* owner)
     : Component(owner), look_([this] { invalidate(); }), actionLink_([this](TBasicAction& action) {
           if (!isDestroying())
               actionChange(action, ActionValues::TakeAll);
-      })
+      }),
+      madeAt_(takeCreationNumber())
 {
 }
 
@@ -34,6 +37,7 @@ GraphicControl::~GraphicControl()
 {
     actionLink_.link(nullptr);
     setParent(nullptr);  // the parent forgets every pointer to this control
+    InputRouter::instance().forget(*this);  // a form's default may sit on no panel
 }
 
 void GraphicControl::setParent(Panel* parent)
@@ -145,6 +149,8 @@ void GraphicControl::setEnabled(bool enabled)
     isEnabled_ = enabled;
     invalidate();
     notifyAccessibleChange(AccessibleChange::State);
+    if (!enabled)
+        InputRouter::instance().keyboard().controlCannotHoldFocus(*this);
 }
 
 void GraphicControl::setVisible(bool visible)
@@ -154,6 +160,17 @@ void GraphicControl::setVisible(bool visible)
     isVisible_ = visible;
     invalidate();
     notifyAccessibleChange(visible ? AccessibleChange::Shown : AccessibleChange::Hidden);
+    if (!visible)
+        InputRouter::instance().keyboard().controlCannotHoldFocus(*this);
+}
+
+bool GraphicControl::setFocus() { return InputRouter::instance().keyboard().setFocus(*this); }
+
+bool GraphicControl::isFocused() const { return InputRouter::instance().keyboard().focusedControl() == this; }
+
+bool GraphicControl::isFocusCueShown() const
+{
+    return isFocused() && InputRouter::instance().keyboard().isFocusCueShown(*this);
 }
 
 void GraphicControl::setDefault(bool isDefault)
@@ -223,42 +240,71 @@ int GraphicControl::colorDepth() const { return ControlCanvas(*this).bitsPerPixe
 
 long long GraphicControl::perform(unsigned message, unsigned long long wParam, long long lParam)
 {
-    ControlMessage controlMessage{message, wParam, lParam, 0};
-    windowProc(controlMessage);
-    return controlMessage.result;
+    switch (message) {
+    case message::mouseEnter:
+        mouseEnter();
+        return 0;
+    case message::mouseLeave:
+        mouseLeave();
+        return 0;
+    case message::dialogChar:
+        return dialogChar(static_cast<unsigned>(wParam)) ? 1 : 0;
+    default:
+        if (const std::optional<MouseMessage> mouse = readMouseMessage(message, wParam, lParam))
+            handleMouse(*mouse);
+        return 0;  // messages nobody handles leave the result at 0
+    }
 }
 
-void GraphicControl::windowProc(ControlMessage& message) { defaultHandler(message); }
-
-void GraphicControl::defaultHandler(ControlMessage& message)
+void GraphicControl::handleMouse(const MouseMessage& mouse)
 {
-    const std::optional<MouseMessage> mouse = readMouseMessage(message);
-    if (!mouse)
-        return;  // notifications nobody handles leave the result at 0
-    const auto& [mouseAction, button, shift, x, y] = *mouse;
+    const auto& [mouseAction, button, shift, where] = mouse;
     switch (mouseAction) {
+    case MouseAction::DoubleClick:
+        if (wantsDoubleClicks_) {
+            mouseDoubleClick(button, shift, where.x, where.y);
+            break;
+        }
+        [[fallthrough]];
     case MouseAction::Press:
         if (button == MouseButton::Left)
             isPressedForClick_ = true;
-        mouseDown(button, shift, x, y);
+        mouseDown(button, shift, where.x, where.y);
         break;
     case MouseAction::Release:
         if (button == MouseButton::Left && isPressedForClick_) {
             isPressedForClick_ = false;
-            if (x >= 0 && y >= 0 && x < bounds_.width && y < bounds_.height) {
-                const auto alive = lifeline();
+            if (Rect{0, 0, bounds_.width, bounds_.height}.contains(where)) {
+                const auto alive = lifetime();
                 click();
                 if (alive.expired())
                     return;  // the click handler freed this control
             }
         }
-        mouseUp(button, shift, x, y);
+        mouseUp(button, shift, where.x, where.y);
         break;
     case MouseAction::Move:
-        mouseMove(shift, x, y);
+        mouseMove(shift, where.x, where.y);
         break;
     }
 }
+
+void GraphicControl::mouseDoubleClick(MouseButton button, ShiftState shift, int x, int y)
+{
+    handleMouse(MouseMessage{MouseAction::Press, button, shift, Point{x, y}});
+}
+
+bool GraphicControl::dialogChar(unsigned) { return false; }
+
+bool GraphicControl::keyDown(unsigned, KeyPress) { return false; }
+
+bool GraphicControl::keyUp(unsigned) { return false; }
+
+bool GraphicControl::character(unsigned) { return false; }
+
+void GraphicControl::focusGained() { invalidate(); }
+
+void GraphicControl::focusLost() { invalidate(); }
 
 void GraphicControl::mouseDown(MouseButton button, ShiftState shift, int x, int y)
 {

@@ -1,23 +1,40 @@
 #pragma once
 // GraphicControl: a window-less control. It owns a rectangle inside its parent panel (parent
-// client coordinates), has no window handle of its own, paints itself on the parent's surface
-// and receives mouse messages and notifications that the parent and the application route to
-// it (PointerRouter.h describes the routing).
+// client coordinates), has no window handle of its own and paints itself on the parent's surface.
+// Derive from it to make a control of your own: override paint() and the handlers below that the
+// control answers; everything else has a default.
 //
-// Messages reach a control through perform(), which calls the virtual windowProc(); a control
-// that handles a message itself overrides windowProc() and passes the rest to defaultHandler(),
-// the generic behaviour below:
-//   - left press: marks the press for a click, then mouseDown() raises onMouseDown; right and
-//     middle presses only raise it. The router has taken the mouse capture for the control
-//     before the press reaches it;
-//   - left release: the router has released the capture; click() if the press was marked and
-//     the release point lies inside the control, and only then mouseUp() raises onMouseUp. A
-//     click handler therefore runs while the control still shows its pressed state;
-//   - a double-click's second press (WM_LBUTTONDBLCLK) reaches the control as an ordinary press
-//     unless it asks for double-clicks (wantsDoubleClicks; the parent converts the message); a
-//     double-click that the control leaves to defaultHandler() counts as a left press;
-//   - click() executes the linked action, or else raises onClick.
-// Mouse coordinates are the control's own: (0, 0) is its top-left corner.
+// How input reaches a control. One object of the framework routes all of it, on the GUI thread,
+// and calls the control's typed handlers; what a handler throws goes to the error display.
+//   Pointer. A mouse message of the panel goes to the control that holds the mouse capture,
+//   wherever the pointer is; else to the topmost visible, enabled control under the point; else
+//   the panel keeps it. A left press takes the capture for the control (and gives it the focus if
+//   it is a tab stop); the capture is released before the release reaches it. handleMouse() then
+//   applies the rule of a click: a left press marks the control, and a left release on it while
+//   marked calls click() before mouseUp(), so that a click handler still sees the pressed state;
+//   mouseUp() always follows a release. A capture lost in the middle of a press (a dialog,
+//   Alt+Tab) calls captureLost(), and no click follows. The second press of a double-click
+//   reaches mouseDoubleClick() only when the control asks for double-clicks
+//   (setWantsDoubleClicks); otherwise, and by default, it is a press.
+//   Hover. Whenever the application's queue runs empty, the control under the pointer (hidden
+//   ones passed over, disabled ones not) is found; when it changed, the last one gets mouseLeave()
+//   and the new one mouseEnter(). While a control holds the capture, only it is entered and left.
+//   A control that appears under a resting pointer is entered; one that is covered, hidden, moved
+//   away or removed is left (a removed one is not told).
+//   Focus. A form's tab stops, window-less controls (setTabStop) and child windows with
+//   WS_TABSTOP (the memo's TabStop) together, are visited by Tab and Shift+Tab in TabOrder, ties
+//   in the order they were made (model/TabOrder.h); hidden and disabled ones are passed over. At
+//   most one control has the focus: it gets focusGained() and later focusLost(); while it has
+//   it, its panel's window holds the system's keyboard focus. A focused control that is hidden,
+//   disabled or removed passes the focus to the next tab stop. The focus cue is drawn only while
+//   the form shows keyboard cues (isFocusCueShown): hidden until the keyboard is first used.
+//   Keys. A key pressed in a form goes first to the form's key preview; then Tab moves the focus;
+//   then the focused control gets keyDown() and keyUp(); a fresh Enter that it leaves goes to the
+//   form's default control. A typed character goes to the focused control (character()), or to
+//   the focused child window when that wants characters; only otherwise, or with Alt held, is it
+//   offered to each window-less control of the form as dialogChar(), in the panels' order, until
+//   one takes it: that is how a caption's accelerator character presses its button.
+// Each handler that returns bool returns true when the control used the input.
 //
 // Colour and font follow the parent's while parentColor / parentFont are on; assigning either
 // turns that off. Enabled, visible, caption, colour and font changes invalidate the control.
@@ -26,7 +43,7 @@
 //
 // Its pieces have headers of their own: colour and font (ControlLook, owned), the link to an
 // action (ControlActionLink, owned), what it only stores for others (StoredControlProperties, a
-// base); defaultHandler() reads mouse messages through MouseMessage.
+// base).
 
 #include "framework/ui/controls/ControlActionLink.h"
 #include "framework/ui/controls/ControlLook.h"
@@ -111,20 +128,55 @@ public:
     // Bits per pixel of the surface the control paints on; needs the parent window as paintNow().
     virtual int colorDepth() const;
 
-    // Sends a message to this control and returns its result.
+    // Sends a message to this control by its number (ControlMessage.h: a mouse message with its
+    // packed point in the control's coordinates, or a notification) and returns its result; it
+    // reaches the same typed handlers as the host's calls.
     long long perform(unsigned message, unsigned long long wParam = 0, long long lParam = 0);
     bool wantsDoubleClicks() const { return wantsDoubleClicks_; }
 
-    // Called by the host: paints the whole control; the canvas origin is the control's corner and
-    // drawing is clipped to it.
+    // Called by the host: paints the whole control; the canvas origin is the control's corner,
+    // drawing is clipped to it and the canvas font is the control's font.
     virtual void paint(Canvas& canvas) = 0;
+
+    // The host's calls, typed (see the top of this header for when each comes).
+    // A mouse message in the control's coordinates: the rule of a click, then the handlers below.
+    void handleMouse(const MouseMessage& mouse);
+    virtual void mouseEnter() {}  // the mouse-enter notification (0xB013)
+    virtual void mouseLeave() {}  // the mouse-leave notification (0xB014)
     // The host lost the mouse capture in the middle of a press (another window took it).
     virtual void captureLost();
+    // The dialog-character notification (0xB006): a typed character offered to every control of
+    // the form; true when this control used it (its accelerator).
+    virtual bool dialogChar(unsigned character);
+    // Keys while the control has the focus; `key` is a virtual-key code (ControlMessage.h).
+    virtual bool keyDown(unsigned key, KeyPress press);
+    virtual bool keyUp(unsigned key);
+    virtual bool character(unsigned character);
+    // The control took or lost the keyboard focus. The defaults repaint it, for its focus cue.
+    virtual void focusGained();
+    virtual void focusLost();
+
+    // Keyboard focus. A tab stop is visited by Tab in its form's TabOrder (ties in the order the
+    // controls were made); only a tab stop takes the focus when clicked. Not a tab stop by default.
+    bool isTabStop() const { return isTabStop_; }
+    void setTabStop(bool tabStop) { isTabStop_ = tabStop; }
+    int tabOrder() const { return tabOrder_; }
+    void setTabOrder(int tabOrder) { tabOrder_ = tabOrder; }
+    long long madeAt() const { return madeAt_; }  // its creation number (TabOrder.h)
+    // Enabled and on screen: what taking the focus needs.
+    bool canTakeFocus() const { return isEnabled_ && isShowing(); }
+    // Takes the keyboard focus; false when it cannot (see canTakeFocus).
+    bool setFocus();
+    bool isFocused() const;
+    // Focused, and the form shows keyboard cues: the control is to draw its focus cue.
+    bool isFocusCueShown() const;
 
     // What assistive technology is told about this control (the parent answers for it, see
-    // PanelAccessibility.h); its name is the caption as shown and its location the bounds.
+    // PanelAccessibility.h); its name is the caption as shown and its location the bounds. The
+    // control is focusable while it is a tab stop, and focused while isFocused().
     virtual AccessibleRole accessibleRole() const { return AccessibleRole::Graphic; }
     virtual bool isPressed() const { return false; }
+    virtual bool isChecked() const { return false; }  // for AccessibleRole::CheckButton
     virtual bool isPointerInside() const { return false; }
     // The default action, run for assistive technology from the parent's message queue; false
     // when the control has none or refuses it now (disabled, hidden).
@@ -141,12 +193,12 @@ public:
     MouseMoveEvent onMouseMove;
 
 protected:
-    virtual void windowProc(ControlMessage& message);
-    void defaultHandler(ControlMessage& message);
-
     virtual void mouseDown(MouseButton button, ShiftState shift, int x, int y);
     virtual void mouseUp(MouseButton button, ShiftState shift, int x, int y);
     virtual void mouseMove(ShiftState shift, int x, int y);
+    // The second press of a double-click, for a control that asks for double-clicks; by default
+    // it is handled as a press.
+    virtual void mouseDoubleClick(MouseButton button, ShiftState shift, int x, int y);
     virtual void click();
     // Takes over the action's caption, enabled state, hint, visibility and click handler; with
     // ActionValues::FillDefaults, each only while the control's own value is still its default.
@@ -157,15 +209,12 @@ protected:
     // and bounds and font have followed; a control with fonts or sizes of its own scales them here.
     virtual void dpiChanged() {}
     // Tells assistive technology that something it reads of this control changed; the setters
-    // here report caption, enabled state, visibility and bounds themselves.
+    // here report caption, enabled state, visibility, bounds and focus themselves.
     void notifyAccessibleChange(AccessibleChange change);
-
-    // Expires when the control is destroyed. A handler raised from inside the control (a click)
-    // may free it; code that goes on afterwards checks this first.
-    std::weak_ptr<const void> lifeline() const { return lifeline_; }
 
 private:
     friend class Panel;
+    friend class KeyboardRouter;  // tells assistive technology where the focus went
     void followParentColor();
     void followParentFont();
     // Lays the control out again for its parent's DPI: bounds and font from the design values.
@@ -182,6 +231,9 @@ private:
     bool wantsDoubleClicks_ = false;
     bool isPressedForClick_ = false;
     bool isDefault_ = false;
+    bool isTabStop_ = false;
+    int tabOrder_ = 0;
+    long long madeAt_;
     std::shared_ptr<const void> lifeline_ = std::make_shared<int>(0);
 };
 

@@ -1,6 +1,7 @@
 #include "framework/ui/controls/MouseMessage.h"
 
 #include <windows.h>
+#include <windowsx.h>
 
 namespace fw {
 namespace {
@@ -14,14 +15,17 @@ std::optional<Meaning> meaningOf(unsigned message)
 {
     switch (message) {
     case message::leftButtonDown:
-    case message::leftButtonDoubleClick:
         return Meaning{MouseAction::Press, MouseButton::Left};
+    case message::leftButtonDoubleClick:
+        return Meaning{MouseAction::DoubleClick, MouseButton::Left};
     case message::rightButtonDown:
-    case message::rightButtonDoubleClick:
         return Meaning{MouseAction::Press, MouseButton::Right};
+    case message::rightButtonDoubleClick:
+        return Meaning{MouseAction::DoubleClick, MouseButton::Right};
     case message::middleButtonDown:
-    case message::middleButtonDoubleClick:
         return Meaning{MouseAction::Press, MouseButton::Middle};
+    case message::middleButtonDoubleClick:
+        return Meaning{MouseAction::DoubleClick, MouseButton::Middle};
     case message::leftButtonUp:
         return Meaning{MouseAction::Release, MouseButton::Left};
     case message::rightButtonUp:
@@ -37,23 +41,21 @@ std::optional<Meaning> meaningOf(unsigned message)
 
 }  // namespace
 
-std::optional<MouseMessage> readMouseMessage(const ControlMessage& message)
+std::optional<MouseMessage> readMouseMessage(unsigned message, unsigned long long wParam, long long lParam)
 {
-    const std::optional<Meaning> meaning = meaningOf(message.message);
+    const std::optional<Meaning> meaning = meaningOf(message);
     if (!meaning)
         return std::nullopt;
     MouseMessage mouse;
     mouse.action = meaning->action;
     mouse.button = meaning->button;
-    const unsigned long long keys = message.wParam;
-    mouse.shift.shift = (keys & key_state::shift) != 0;
-    mouse.shift.control = (keys & key_state::control) != 0;
-    mouse.shift.left = (keys & key_state::leftButton) != 0;
-    mouse.shift.right = (keys & key_state::rightButton) != 0;
-    mouse.shift.middle = (keys & key_state::middleButton) != 0;
+    mouse.shift.shift = (wParam & key_state::shift) != 0;
+    mouse.shift.control = (wParam & key_state::control) != 0;
+    mouse.shift.left = (wParam & key_state::leftButton) != 0;
+    mouse.shift.right = (wParam & key_state::rightButton) != 0;
+    mouse.shift.middle = (wParam & key_state::middleButton) != 0;
     mouse.shift.alt = GetKeyState(VK_MENU) < 0;
-    mouse.x = xOfParam(message.lParam);
-    mouse.y = yOfParam(message.lParam);
+    mouse.where = Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     return mouse;
 }
 

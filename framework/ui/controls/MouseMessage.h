@@ -1,10 +1,10 @@
 #pragma once
-// MouseMessage: a mouse message routed to a window-less control (ControlMessage.h), read into
-// plain terms: a press, release or move, of which button, with which keys and buttons held, at
-// which point of the control. The second press of a double-click reads as a press; whoever wants
-// it as a double-click looks at the message itself first.
+// MouseMessage: a Win32 mouse message read into plain terms, once, where it arrives: a press,
+// double-click, release or move, of which button, with which keys and buttons held, at which
+// point (in the coordinates of the window that received it).
 
 #include "framework/ui/model/ControlMessage.h"
+#include "framework/ui/model/Geometry.h"
 
 #include <optional>
 
@@ -22,18 +22,19 @@ struct ShiftState {
     friend bool operator==(const ShiftState&, const ShiftState&) = default;
 };
 
-enum class MouseAction { Press, Release, Move };
+// DoubleClick is the second press of a double-click, for controls that ask for double-clicks;
+// everyone else sees it as a Press.
+enum class MouseAction { Press, DoubleClick, Release, Move };
 
 struct MouseMessage {
     MouseAction action = MouseAction::Move;
     MouseButton button = MouseButton::Left;  // Left for a move
     ShiftState shift;
-    int x = 0;  // control coordinates: (0, 0) is its top-left corner
-    int y = 0;
+    Point where;
 };
 
 // The message read as a mouse message; nothing for any other message. The Alt key, which mouse
 // messages do not carry, is the keyboard's state at the time of the call.
-std::optional<MouseMessage> readMouseMessage(const ControlMessage& message);
+std::optional<MouseMessage> readMouseMessage(unsigned message, unsigned long long wParam, long long lParam);
 
 }  // namespace fw

@@ -7,9 +7,9 @@
 #include "framework/graphics/SystemColors.h"
 #include "framework/ui/controls/ColoredChild.h"
 #include "framework/ui/controls/GraphicControl.h"
-#include "framework/ui/controls/PointerRouter.h"
+#include "framework/ui/controls/InputRouter.h"
 #include "framework/ui/model/Dpi.h"
-#include "framework/ui/model/RunHandler.h"
+#include "framework/core/RunHandler.h"
 #include "framework/win32/DisplayDpi.h"
 #include "framework/win32/WindowProcedure.h"
 
@@ -60,6 +60,8 @@ Panel::~Panel()
 {
     auto& list = panels();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    // Its controls go with it: the focus is not passed among them on the way.
+    InputRouter::instance().keyboard().forgetPanel(*this);
     // Controls that outlive their panel must not point at it.
     while (!controls_.empty())
         controls_.back()->setParent(nullptr);
@@ -154,7 +156,7 @@ void Panel::addControl(GraphicControl& control)
 void Panel::removeControl(GraphicControl& control)
 {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
-    PointerRouter::instance().forget(control);
+    InputRouter::instance().controlLeavesPanel(control);
     invalidate(control.bounds());
     if (observer_)
         observer_->controlRemoved(control);
@@ -231,7 +233,7 @@ void Panel::paint()
         SetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
         runHandler([&] {
             Canvas canvas(dc);
-            canvas.font().setPixelsPerInch(dpi_);
+            canvas.font().assign(control->font());  // made for the control's DPI, the panel's
             control->paint(canvas);
         });
         RestoreDC(dc, saved);
@@ -248,7 +250,7 @@ long long Panel::handleMessage(unsigned message, unsigned long long wParam, long
             TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
             isTrackingLeave_ = TrackMouseEvent(&track) != FALSE;
         }
-        if (PointerRouter::instance().routeMouse(*this, message, wParam, lParam))
+        if (InputRouter::instance().routeMouse(*this, message, wParam, lParam))
             return 0;
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -271,17 +273,32 @@ long long Panel::handleMessage(unsigned message, unsigned long long wParam, long
     case WM_MOUSELEAVE:
         isTrackingLeave_ = false;
         return 0;
+    case WM_SETFOCUS:
+        // The panel holds the system's focus for its focused window-less control.
+        InputRouter::instance().keyboard().panelGotFocus(*this);
+        return 0;
+    case WM_KILLFOCUS:
+        InputRouter::instance().keyboard().panelLostFocus(*this);
+        return 0;
+    case WM_UPDATEUISTATE: {
+        // The form began or stopped showing keyboard cues: the focused control redraws its cue.
+        const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        GraphicControl* focused = InputRouter::instance().keyboard().focusedControl();
+        if (focused && focused->parent() == this)
+            focused->invalidate();
+        return result;
+    }
     case WM_CAPTURECHANGED:
         // Another window took the mouse in the middle of a press (a dialog, Alt+Tab): the press
         // ends without a click.
-        PointerRouter::instance().captureChanged(*this);
+        InputRouter::instance().pointer().captureChanged(*this);
         return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
             POINT cursor;
             GetCursorPos(&cursor);
             ScreenToClient(window, &cursor);
-            GraphicControl* control = PointerRouter::instance().targetAt(*this, Point{cursor.x, cursor.y});
+            GraphicControl* control = InputRouter::instance().pointer().targetAt(*this, Point{cursor.x, cursor.y});
             if (control && control->cursor() == Cursor::HandPoint) {
                 SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
                 return TRUE;

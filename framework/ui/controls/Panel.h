@@ -5,14 +5,15 @@
 // What it does for its window-less controls, in panel client coordinates:
 //   - painting: WM_PAINT fills the background and the bevel, then paints every visible control
 //     that meets the update region, in the parent's order (later ones on top), each clipped to
-//     its rectangle with the origin at its corner;
-//   - mouse messages, capture, entering and leaving belong to the pointer router
-//     (PointerRouter.h), which the panel hands every mouse message; a press on a disabled control
-//     or on no control stays with the panel. The panel only asks Windows for WM_MOUSELEAVE, so
-//     that a pointer leaving the window wakes the loop up;
+//     its rectangle with the origin at its corner and its own font on the canvas;
+//   - input belongs to the input router (InputRouter.h, rules at the top of GraphicControl.h),
+//     which the panel hands every mouse message and its focus changes; a press on a disabled
+//     control or on no control stays with the panel. While one of its controls has the keyboard
+//     focus, the panel's window holds the system's. The panel only asks Windows for
+//     WM_MOUSELEAVE, so that a pointer leaving the window wakes the loop up;
 //   - the controls follow the panel's colour and font while their parentColor / parentFont are on.
-// A control registers itself by setting its parent; when one is removed, every capture and hover
-// pointer to it is cleared.
+// A control registers itself by setting its parent; when one is removed, every capture, hover and
+// focus pointer to it is cleared and a focus it had passes on.
 // The panel is laid out for the DPI of its top-level window when it is made, and for the one its
 // form tells it when the form moves to a display of another DPI (DpiScaledChild.h); its bounds,
 // font and controls are then scaled anew from their design values (Dpi.h).

@@ -2,10 +2,9 @@
 
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/Panel.h"
-#include "framework/ui/model/RunHandler.h"
+#include "framework/core/RunHandler.h"
 
 #include <windows.h>
-#include <windowsx.h>
 
 namespace fw {
 namespace {
@@ -28,18 +27,7 @@ HWND windowAt(POINT screen)
     return window;
 }
 
-bool isDoubleClick(unsigned message)
-{
-    return message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
-}
-
 }  // namespace
-
-PointerRouter& PointerRouter::instance()
-{
-    static PointerRouter router;
-    return router;
-}
 
 GraphicControl* PointerRouter::targetAt(const Panel& panel, Point where) const
 {
@@ -48,28 +36,22 @@ GraphicControl* PointerRouter::targetAt(const Panel& panel, Point where) const
     return panel.controlAt(where, HitTest::VisibleAndEnabled);
 }
 
-bool PointerRouter::routeMouse(Panel& panel, unsigned message, unsigned long long wParam, long long lParam)
+void PointerRouter::deliver(Panel& panel, GraphicControl& target, MouseMessage mouse)
 {
-    const Point where{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    GraphicControl* target = targetAt(panel, where);
-    if (!target)
-        return false;
-    // A control that does not ask for double-clicks sees the second press as a plain press.
-    if (isDoubleClick(message) && !target->wantsDoubleClicks())
-        message -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
-        capturing_ = target;
+    const bool isLeft = mouse.button == MouseButton::Left;
+    if (isLeft && (mouse.action == MouseAction::Press || mouse.action == MouseAction::DoubleClick)) {
+        capturing_ = &target;
         SetCapture(panel.handle());
-    } else if (message == WM_LBUTTONUP && capturing_ == target) {
+    } else if (isLeft && mouse.action == MouseAction::Release && capturing_ == &target) {
         // Released before the control hears of the release, so that a click handler runs without
         // the capture. Cleared first: ReleaseCapture sends WM_CAPTURECHANGED.
         capturing_ = nullptr;
         if (GetCapture() == panel.handle())
             ReleaseCapture();
     }
-    const Rect bounds = target->bounds();
-    runHandler([&] { target->perform(message, wParam, pointParam(where.x - bounds.left, where.y - bounds.top)); });
-    return true;
+    const Rect bounds = target.bounds();
+    mouse.where = Point{mouse.where.x - bounds.left, mouse.where.y - bounds.top};
+    runHandler([&] { target.handleMouse(mouse); });
 }
 
 void PointerRouter::captureChanged(Panel& panel)
@@ -100,10 +82,10 @@ void PointerRouter::updateHover()
     GraphicControl* previous = hovered_;
     hovered_ = under;
     if (previous)
-        runHandler([&] { previous->perform(message::mouseLeave); });
+        runHandler([&] { previous->mouseLeave(); });
     // The leave handler may have removed the new control (forget() clears hovered_).
     if (under && hovered_ == under)
-        runHandler([&] { under->perform(message::mouseEnter); });
+        runHandler([&] { under->mouseEnter(); });
 }
 
 void PointerRouter::forget(GraphicControl& control)

@@ -41,6 +41,8 @@ std::vector<PropertyInfo> allGraphicControlProperties()
         booleanProperty<G>("ParentShowHint", true, &G::parentShowHint, &G::setParentShowHint),
         referenceProperty<G, TPopupMenu>("PopupMenu", "TPopupMenu", &G::popupMenu, &G::setPopupMenu),
         booleanProperty<G>("ShowHint", {noDefault, ownShowHint}, &G::showHint, &G::setShowHint),
+        integerProperty<G>("TabOrder", 0, &G::tabOrder, &G::setTabOrder),
+        booleanProperty<G>("TabStop", false, &G::isTabStop, &G::setTabStop),
         booleanProperty<G>("Visible", true, &G::isVisible, &G::setVisible),
         eventProperty<G>("OnClick", &G::onClick),
         eventProperty<G>("OnMouseDown", &G::onMouseDown),

@@ -69,6 +69,8 @@ void registerFrameworkClasses(ClassRegistry& classes)
                                          {{ssNone, "ssNone"}, {ssHorizontal, "ssHorizontal"}, {ssVertical, "ssVertical"},
                                           {ssBoth, "ssBoth"}},
                                          ssNone, &Memo::scrollBars, &Memo::setScrollBars),
+        integerProperty<Memo>("TabOrder", 0, &Memo::tabOrder, &Memo::setTabOrder),
+        booleanProperty<Memo>("TabStop", false, &Memo::isTabStop, &Memo::setTabStop),
     });
     classes.add(std::move(memo));
 

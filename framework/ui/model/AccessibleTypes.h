@@ -6,8 +6,9 @@
 namespace fw {
 
 enum class AccessibleRole {
-    Graphic,     // something drawn, with no action
-    PushButton,  // answers its caption's accelerator; its default action "Press" clicks it
+    Graphic,      // something drawn, with no action
+    PushButton,   // answers its caption's accelerator; its default action "Press" clicks it
+    CheckButton,  // checked or not (isChecked); its default action "Check" or "Uncheck" toggles it
 };
 
 enum class AccessibleChange {
@@ -16,6 +17,7 @@ enum class AccessibleChange {
     Shown,     // became visible
     Hidden,    // became invisible
     Location,  // moved or resized
+    Focus,     // took the keyboard focus
 };
 
 }  // namespace fw

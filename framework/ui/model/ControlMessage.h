@@ -1,8 +1,12 @@
 #pragma once
-// Messages that a host sends to its window-less controls. Mouse messages keep their Win32
-// numbers and packing (wParam: MK_* key state; lParam: x in the low, y in the high 16 bits, in
-// the control's own coordinates); the framework's notifications are numbered from 0xB000.
-// Header only, no <windows.h>.
+// What a host tells its window-less controls, in plain terms and without <windows.h>: the
+// numbers of the mouse messages and of the framework's notifications (numbered from 0xB000), the
+// key-state bits of a mouse message, the keys the framework itself answers, and whether a key
+// press is fresh or repeated.
+//
+// The host calls a control's typed handlers (GraphicControl.h); these numbers are for whoever
+// sends a control a message by its number (GraphicControl::perform) and for reading Win32 mouse
+// messages once, where they arrive.
 
 namespace fw {
 
@@ -32,18 +36,15 @@ constexpr unsigned long long control = 0x0008;
 constexpr unsigned long long middleButton = 0x0010;
 }  // namespace key_state
 
-struct ControlMessage {
-    unsigned message = 0;
-    unsigned long long wParam = 0;
-    long long lParam = 0;
-    long long result = 0;
-};
+// Virtual-key codes (VK_*) that the framework and its controls answer.
+namespace key {
+constexpr unsigned tab = 0x09;
+constexpr unsigned enter = 0x0D;
+constexpr unsigned escape = 0x1B;
+constexpr unsigned space = 0x20;
+}  // namespace key
 
-constexpr long long pointParam(int x, int y)
-{
-    return static_cast<long long>((static_cast<unsigned>(x) & 0xFFFFu) | ((static_cast<unsigned>(y) & 0xFFFFu) << 16));
-}
-constexpr int xOfParam(long long lParam) { return static_cast<short>(lParam & 0xFFFF); }
-constexpr int yOfParam(long long lParam) { return static_cast<short>((lParam >> 16) & 0xFFFF); }
+// A key-down as Windows reports it: the first of a press, or one that the held key repeats.
+enum class KeyPress { Fresh, Repeated };
 
 }  // namespace fw

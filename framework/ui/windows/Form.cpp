@@ -1,10 +1,10 @@
 #include "framework/ui/windows/Form.h"
 
 #include "framework/core/Error.h"
-#include "framework/ui/model/RunHandler.h"
+#include "framework/core/RunHandler.h"
 #include "framework/ui/controls/DpiScaledChild.h"
 #include "framework/ui/controls/GraphicControl.h"
-#include "framework/ui/controls/Panel.h"
+#include "framework/ui/controls/InputRouter.h"
 #include "framework/win32/DisplayDpi.h"
 #include "framework/win32/WindowProcedure.h"
 
@@ -73,6 +73,10 @@ Form::Form(const CreateArgs& args)
     if (!args.iconResource.empty())
         setIcon(args.iconResource);
     forms().push_back(this);
+    InputRouter::instance().keyboard().addForm(window, [this](int& key) {
+        if (keyPreview_ && onKeyDown)
+            onKeyDown(key);
+    });
     // Made on a monitor whose DPI is not the system's (Windows 10 and later, several monitors).
     const int windowDpi = native::systemDpiOfWindow(window);
     if (windowDpi != dpi_)
@@ -128,6 +132,8 @@ void Form::loaded()
 
 Form::~Form()
 {
+    // First, so that the focus is not passed from control to control as they go.
+    InputRouter::instance().keyboard().removeForm(window_.get());
     // Components read from a description hold windows inside ours: they go first.
     freeAdopted();
     auto& list = forms();
@@ -177,44 +183,11 @@ std::string Form::caption() const
     return text;
 }
 
-void Form::previewKey(int& key)
-{
-    if (keyPreview_ && onKeyDown)
-        runHandler([&] { onKeyDown(key); });
-}
+GraphicControl* Form::defaultControl() const { return InputRouter::instance().keyboard().defaultControl(window_.get()); }
 
-bool Form::keyDown(int& key, KeyPress press)
+void Form::setDefaultControl(GraphicControl* control)
 {
-    previewKey(key);
-    if (key == 0)
-        return true;
-    // Only a fresh press: the Enter held down after it closed a message box, or one that keeps
-    // repeating, must not press the default control again. A form that a modal dialog of its own
-    // has disabled takes no Enter either.
-    if (key != VK_RETURN || press != KeyPress::Fresh || !IsWindowEnabled(window_.get()))
-        return false;
-    return defaultControl_.press();
-}
-
-bool Form::dialogChar(unsigned character)
-{
-    // A handler may create or free panels and controls: walk copies and look each one up again.
-    const std::vector<Panel*> panels = Panel::livePanels();
-    for (Panel* panel : panels) {
-        if (GetAncestor(panel->handle(), GA_ROOT) != window_.get())
-            continue;
-        for (int index = 0; index < panel->controlCount(); ++index) {
-            const auto& live = Panel::livePanels();
-            if (std::find(live.begin(), live.end(), panel) == live.end())
-                break;
-            long long used = 0;
-            GraphicControl& control = panel->control(index);
-            runHandler([&] { used = control.perform(message::dialogChar, character, 0); });
-            if (used)
-                return true;
-        }
-    }
-    return false;
+    InputRouter::instance().keyboard().setDefaultControl(window_.get(), control);
 }
 
 long long Form::handleMessage(unsigned message, unsigned long long wParam, long long lParam)
@@ -227,14 +200,14 @@ long long Form::handleMessage(unsigned message, unsigned long long wParam, long 
         FillRect(reinterpret_cast<HDC>(wParam), &client, background_.handle());
         return 1;
     }
-    case WM_KEYDOWN: {
-        // Keys sent to the form itself (no child has the focus); children's keys reach keyDown()
-        // through the message loop. Bit 30: the key was already down, a repeat.
-        int key = static_cast<int>(wParam);
-        if (keyDown(key, (lParam & (1 << 30)) ? KeyPress::Repeated : KeyPress::Fresh))
+    case WM_ACTIVATE:
+        // As a dialog does: the focus goes back where it was when the form was last active.
+        // Otherwise the system gives it to the form itself.
+        if (LOWORD(wParam) == WA_INACTIVE)
+            InputRouter::instance().keyboard().formDeactivated(window);
+        else if (!HIWORD(wParam) && InputRouter::instance().keyboard().formActivated(window))
             return 0;
         break;
-    }
     case WM_CLOSE:
         if (onClose)
             runHandler(onClose);

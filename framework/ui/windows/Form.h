@@ -7,8 +7,9 @@
 //
 // Events (std::function members) are raised on the GUI thread; what they throw goes to the
 // default error display. onKeyDown sees keys pressed anywhere in the form when keyPreview is on;
-// setting the key to 0 consumes it. Characters typed anywhere in the form are offered to the
-// window-less controls of its panels first (dialogChar), so that buttons answer to accelerators.
+// setting the key to 0 consumes it. Keys, typed characters, the focus and the default control are
+// routed by the input router (the rules are at the top of GraphicControl.h); the form tells it of
+// its key preview and of its activation, which gives the focus back to where it was.
 //
 // Scaling: sizes and font heights given here or by a description are designed at 96 DPI. The form
 // is laid out for the DPI of the monitor its window is made on, and again whenever the system
@@ -20,7 +21,6 @@
 #include "framework/graphics/Font.h"
 #include "framework/ui/controls/BackgroundBrush.h"
 #include "framework/ui/model/Component.h"
-#include "framework/ui/windows/DefaultControl.h"
 #include "framework/ui/windows/FormLayering.h"
 #include "framework/ui/windows/FormPlacement.h"
 #include "framework/win32/Handles.h"
@@ -33,9 +33,6 @@
 namespace fw {
 
 class GraphicControl;
-
-// A key-down as Windows reports it: the first of a press, or one that the held key repeats.
-enum class KeyPress { Fresh, Repeated };
 
 class Form : public Component {
 public:
@@ -126,19 +123,12 @@ public:
     std::function<void(int& key)> onKeyDown;
     std::function<void()> onClose;  // the close box; the application's main form ends the program
 
-    // The window-less control that Enter presses while no modal dialog of the form is open
-    // (DefaultControl.h); null for none. Not owned.
-    GraphicControl* defaultControl() const { return defaultControl_.get(); }
-    void setDefaultControl(GraphicControl* control) { defaultControl_.set(control); }
-
-    // Called by the message loop for key messages of this form and its children.
-    void previewKey(int& key);
-    // A key pressed in this form: onKeyDown sees it first (keyPreview), then a fresh Enter presses
-    // the default control. True when the key was used up.
-    bool keyDown(int& key, KeyPress press);
-    // Offers a typed character to the window-less controls of this form's panels, in the panels'
-    // order, as the dialog-character notification; true when one of them used it.
-    bool dialogChar(unsigned character);
+    // The window-less control that a fresh Enter presses, the way of its accelerator, while it is
+    // enabled and shown and no modal dialog of the form is open; null for none. Not owned: one
+    // that goes away stops being the default. The control is told it is the default
+    // (GraphicControl::isDefault), so that assistive technology can say so.
+    GraphicControl* defaultControl() const;
+    void setDefaultControl(GraphicControl* control);
 
     // The window procedure's entry point for this form's messages.
     long long handleMessage(unsigned message, unsigned long long wParam, long long lParam);
@@ -158,7 +148,6 @@ private:
     bool keyPreview_ = false;
     std::string icon_;
     int dpi_ = 96;
-    DefaultControl defaultControl_;
 };
 
 }  // namespace fw

@@ -2,7 +2,9 @@
 
 #include "framework/core/Error.h"
 #include "framework/graphics/SystemColors.h"
+#include "framework/ui/controls/KeyboardRouter.h"
 #include "framework/ui/model/Dpi.h"
+#include "framework/ui/model/TabOrder.h"
 #include "framework/win32/DisplayDpi.h"
 
 #include <windows.h>
@@ -28,6 +30,7 @@ Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, const Font& f
     font_.setOnChange([this] { SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), TRUE); });
     SetPropA(window, ColoredChild::propertyName, static_cast<ColoredChild*>(this));
     SetPropA(window, DpiScaledChild::propertyName, static_cast<DpiScaledChild*>(this));
+    setWindowCreationNumber(window, takeCreationNumber());
 }
 
 Memo::~Memo()
@@ -35,6 +38,7 @@ Memo::~Memo()
     if (window_) {
         RemovePropA(window_.get(), ColoredChild::propertyName);
         RemovePropA(window_.get(), DpiScaledChild::propertyName);
+        forgetWindowTabStop(window_.get());
     }
 }
 
@@ -85,6 +89,20 @@ void Memo::setScrollBars(TScrollStyle scrollBars)
         style |= WS_VSCROLL;
     SetWindowLongPtrA(window_.get(), GWL_STYLE, style);
     SetWindowPos(window_.get(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+bool Memo::isTabStop() const { return (GetWindowLongPtrA(window_.get(), GWL_STYLE) & WS_TABSTOP) != 0; }
+
+void Memo::setTabStop(bool tabStop)
+{
+    LONG_PTR style = GetWindowLongPtrA(window_.get(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP);
+    SetWindowLongPtrA(window_.get(), GWL_STYLE, tabStop ? style | WS_TABSTOP : style);
+}
+
+void Memo::setTabOrder(int tabOrder)
+{
+    tabOrder_ = tabOrder;
+    setWindowTabOrder(window_.get(), tabOrder);
 }
 
 void Memo::addLine(const std::string& line)

@@ -1,7 +1,8 @@
 #pragma once
 // Memo: a multi-line text box, a real EDIT control so that screen readers and UI automation can
 // read it. It wraps words at its right edge and scrolls itself to keep the newest line in view;
-// scroll bars and the read-only state can be switched. Its lines end in CR LF.
+// scroll bars and the read-only state can be switched. Its lines end in CR LF. As a tab stop it
+// takes its place in its form's Tab order (GraphicControl.h); it is none unless told.
 // Bounds and font are designed at 96 DPI and laid out for the DPI of the memo's top-level window,
 // when it is made and whenever its form tells it another (DpiScaledChild.h). The memo owns its
 // font, a copy of the one it was given.
@@ -46,6 +47,10 @@ public:
     void setReadOnly(bool readOnly);
     TScrollStyle scrollBars() const { return scrollBars_; }
     void setScrollBars(TScrollStyle scrollBars);
+    bool isTabStop() const;
+    void setTabStop(bool tabStop);
+    int tabOrder() const { return tabOrder_; }
+    void setTabOrder(int tabOrder);
 
     // The component this box sits in (its panel), for window descriptions.
     Component* parentComponent() const override { return parentComponent_; }
@@ -68,6 +73,7 @@ private:
     Rect bounds_;  // designBounds_ at dpi()
     bool isReadOnly_ = false;
     TScrollStyle scrollBars_ = ssNone;
+    int tabOrder_ = 0;
     Component* parentComponent_ = nullptr;
 };
 

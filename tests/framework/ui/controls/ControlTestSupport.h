@@ -13,7 +13,7 @@
 #include "framework/ui/windows/Form.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/Panel.h"
-#include "framework/ui/controls/PointerRouter.h"
+#include "framework/ui/controls/InputRouter.h"
 
 #include <gtest/gtest.h>
 
@@ -76,27 +76,19 @@ public:
     }
     long long dialogCharResult = 0;  // what this control answers to a typed character
 
-protected:
-    void windowProc(fw::ControlMessage& message) override
+    void mouseEnter() override { events.push_back(name() + ".enter"); }
+    void mouseLeave() override { events.push_back(name() + ".leave"); }
+    bool dialogChar(unsigned character) override
     {
-        switch (message.message) {
-        case fw::message::mouseEnter:
-            events.push_back(name() + ".enter");
-            return;
-        case fw::message::mouseLeave:
-            events.push_back(name() + ".leave");
-            return;
-        case fw::message::dialogChar:
-            events.push_back(name() + ".char(" + std::string(1, static_cast<char>(message.wParam)) + ")");
-            message.result = dialogCharResult;
-            return;
-        case fw::message::leftButtonDoubleClick:
-            events.push_back(name() + ".doubleClick");
-            break;
-        default:
-            break;
-        }
-        GraphicControl::windowProc(message);
+        events.push_back(name() + ".char(" + std::string(1, static_cast<char>(character)) + ")");
+        return dialogCharResult != 0;
+    }
+
+protected:
+    void mouseDoubleClick(fw::MouseButton button, fw::ShiftState shift, int x, int y) override
+    {
+        events.push_back(name() + ".doubleClick");
+        GraphicControl::mouseDoubleClick(button, shift, x, y);
     }
     void mouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) override
     {

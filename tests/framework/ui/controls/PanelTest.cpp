@@ -19,7 +19,7 @@ TEST_F(PanelRouting, PressAndReleaseInsideClicksBeforeTheRelease)
     };
     send(WM_LBUTTONDOWN, 20, 15, MK_LBUTTON);
     EXPECT_EQ(GetCapture(), panel_->handle());
-    EXPECT_EQ(fw::PointerRouter::instance().capturingControl(), first_.get());
+    EXPECT_EQ(fw::InputRouter::instance().pointer().capturingControl(), first_.get());
     send(WM_LBUTTONUP, 25, 20);
     EXPECT_EQ(events, (std::vector<std::string>{"first.down@10,5", "first.click", "first.up"}));
     EXPECT_EQ(clicks, 1);
@@ -38,7 +38,7 @@ TEST_F(PanelRouting, TheCapturingControlGetsEveryMouseMessageWherever)
     send(WM_LBUTTONUP, 200, 150);             // released outside: no click
     EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{150, 5}, {-5, -5}}));
     EXPECT_EQ(events, (std::vector<std::string>{"first.down@10,5", "first.up"}));
-    EXPECT_EQ(fw::PointerRouter::instance().capturingControl(), nullptr);
+    EXPECT_EQ(fw::InputRouter::instance().pointer().capturingControl(), nullptr);
 }
 
 TEST_F(PanelRouting, CaptureLostMidwayEndsThePressWithoutAClick)
@@ -105,7 +105,7 @@ TEST_F(PanelRouting, RemovedControlIsForgottenWhileCaptured)
     send(WM_LBUTTONDOWN, 20, 15, MK_LBUTTON);
     first_.reset();
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(fw::PointerRouter::instance().capturingControl(), nullptr);
+    EXPECT_EQ(fw::InputRouter::instance().pointer().capturingControl(), nullptr);
     events.clear();
     send(WM_MOUSEMOVE, 25, 15, MK_LBUTTON);
     send(WM_LBUTTONUP, 25, 15);

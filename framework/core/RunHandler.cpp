@@ -1,4 +1,4 @@
-#include "framework/ui/model/RunHandler.h"
+#include "framework/core/RunHandler.h"
 
 #include <cstdio>
 
