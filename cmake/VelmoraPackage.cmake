@@ -68,7 +68,9 @@ set(velmora_private_headers
   framework/ui/accessibility/PanelAccessible.h
   framework/ui/accessibility/PanelAccessibility.h
   framework/ui/controls/ControlCanvas.h             # a control's canvas outside WM_PAINT
-  framework/ui/controls/PointerRouter.h             # the panels' capture and hover
+  framework/ui/controls/InputRouter.h               # the routing of pointer and keys; its rules
+  framework/ui/controls/KeyboardRouter.h            # are written in GraphicControl.h, which is
+  framework/ui/controls/PointerRouter.h             # public
   buttons/LbFaceFrame.h                             # the painter's parts: frames, gradient bands,
   buttons/LbGradient.h                              # rounded outlines, enlarged small images
   buttons/LbPixelScaling.h

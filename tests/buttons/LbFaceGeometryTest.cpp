@@ -1,6 +1,7 @@
 // A face's geometry at a DPI: line widths, enlarged images and the wide rounded outline, as
 // pixel grids.
 #include "buttons/LbDpiScale.h"
+#include "buttons/LbFocusCue.h"
 #include "buttons/LbPixelScaling.h"
 #include "buttons/LbRoundedFrame.h"
 
@@ -20,6 +21,37 @@ TEST(LbDpiScale, LinesGrowFrom144Dpi)
     const int lineWidths[][2] = {{24, 1}, {96, 1}, {143, 1}, {144, 2}, {192, 2}, {239, 2}, {240, 3}};
     for (const auto& [dpi, width] : lineWidths)
         EXPECT_EQ(LbLineWidth(dpi), width) << dpi;
+}
+
+// The cue as a picture: '#' for a dot, '.' for the face, on a face small enough to read.
+std::vector<std::string> focusCueRows(int width, int height, int dpi)
+{
+    std::vector<std::string> rows(static_cast<std::size_t>(height), std::string(static_cast<std::size_t>(width), '.'));
+    for (const fw::Rect& dot : LbFocusCueDots(width, height, dpi))
+        for (int y = dot.top; y < dot.bottom(); ++y)
+            for (int x = dot.left; x < dot.right(); ++x)
+                rows.at(y).at(x) = rows.at(y).at(x) == '.' ? '#' : '!';  // '!': a pixel drawn twice
+    return rows;
+}
+
+TEST(LbFocusCue, DotsCheckerTheLinesThreeDesignPixelsInAndGrowWithTheLines)
+{
+    EXPECT_EQ(focusCueRows(12, 10, 96), (std::vector<std::string>{"............",
+                                                                  "............",
+                                                                  "............",
+                                                                  "...#.#.#....",
+                                                                  "........#...",
+                                                                  "...#........",
+                                                                  "....#.#.#...",
+                                                                  "............",
+                                                                  "............",
+                                                                  "............"}));
+    // At 144 DPI: five pixels in, dots of two by two pixels, two apart.
+    const std::vector<std::string> scaled = focusCueRows(22, 16, 144);
+    EXPECT_EQ(scaled.at(5), ".....##..##..##.......");
+    EXPECT_EQ(scaled.at(6), scaled.at(5));
+    EXPECT_EQ(scaled.at(4), std::string(22, '.'));
+    EXPECT_TRUE(LbFocusCueDots(6, 20, 96).empty()) << "no room inside the inset";
 }
 
 TEST(LbPixelScaling, AFractionalFactorTakesTheNearestPixelAndCoversEachOnce)

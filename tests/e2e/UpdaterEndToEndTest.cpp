@@ -332,7 +332,8 @@ TEST_F(UpdaterEndToEnd, ScreenReaderHearsTheCheckReadsTheButtonsAndPressesUpdate
     updater.movePointerToPanel(200, 5);  // off both buttons: no hot look
     const std::string updateName = "Actualizare la versiunea " + builtInText;
     EXPECT_EQ(describeChildren(panelObject.get(), panel),
-              (std::vector<std::string>{pushButton(updateName, STATE_SYSTEM_DEFAULT), pushButton("Inchide", 0),
+              (std::vector<std::string>{pushButton(updateName, STATE_SYSTEM_DEFAULT | STATE_SYSTEM_FOCUSABLE),
+                                        pushButton("Inchide", STATE_SYSTEM_FOCUSABLE),
                                         "window Edit"}));
 
     const Element update = childNamed(panelObject.get(), updateName);
@@ -370,8 +371,9 @@ TEST_F(UpdaterEndToEnd, DisabledUpdateButtonRefusesTheDefaultActionAndKeptObject
     fw::ComPtr<IAccessible> panelObject = objectFromWindow(panelOf(updater));
     ASSERT_TRUE(panelObject);
     EXPECT_EQ(describeChildren(panelObject.get(), panelOf(updater)),
-              (std::vector<std::string>{pushButton("Cautare...", STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_DEFAULT),
-                                        pushButton("Inchide", 0), "window Edit"}));
+              (std::vector<std::string>{pushButton("Cautare...", STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_DEFAULT |
+                                                                         STATE_SYSTEM_FOCUSABLE),
+                                        pushButton("Inchide", STATE_SYSTEM_FOCUSABLE), "window Edit"}));
 
     const Element update = childNamed(panelObject.get(), "Cautare...");
     ASSERT_TRUE(update.object);

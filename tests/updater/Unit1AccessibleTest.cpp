@@ -28,8 +28,8 @@ TEST(TForm1Accessible, ButtonsBeforeAndAfterTheCheckOfAnOlderInstallation)
     ASSERT_TRUE(panel);
 
     // The window is not shown in this test, so every button says it is invisible.
-    // The update button is the form's default, the one Enter presses.
-    constexpr long hidden = STATE_SYSTEM_INVISIBLE;
+    // The update button is the form's default, the one Enter presses; both are tab stops.
+    constexpr long hidden = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_FOCUSABLE;
     constexpr long isDefault = STATE_SYSTEM_DEFAULT;
     EXPECT_EQ(describeChildren(panel.get(), form.Panel1->handle()),
               (std::vector<std::string>{pushButton("Cautare...", STATE_SYSTEM_UNAVAILABLE | hidden | isDefault),

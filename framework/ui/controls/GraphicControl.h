@@ -8,8 +8,9 @@
 // and calls the control's typed handlers; what a handler throws goes to the error display.
 //   Pointer. A mouse message of the panel goes to the control that holds the mouse capture,
 //   wherever the pointer is; else to the topmost visible, enabled control under the point; else
-//   the panel keeps it. A left press takes the capture for the control (and gives it the focus if
-//   it is a tab stop); the capture is released before the release reaches it. handleMouse() then
+//   the panel keeps it. A left press takes the capture for the control, and the capture is
+//   released before the release reaches it. A press does not move the keyboard focus, as on a
+//   toolbar: a mouse user never sees a focus cue. handleMouse() then
 //   applies the rule of a click: a left press marks the control, and a left release on it while
 //   marked calls click() before mouseUp(), so that a click handler still sees the pressed state;
 //   mouseUp() always follows a release. A capture lost in the middle of a press (a dialog,
@@ -27,7 +28,8 @@
 //   most one control has the focus: it gets focusGained() and later focusLost(); while it has
 //   it, its panel's window holds the system's keyboard focus. A focused control that is hidden,
 //   disabled or removed passes the focus to the next tab stop. The focus cue is drawn only while
-//   the form shows keyboard cues (isFocusCueShown): hidden until the keyboard is first used.
+//   the form shows keyboard cues (isFocusCueShown): hidden until Tab is first pressed, unless the
+//   user asked to see them always (SPI_GETKEYBOARDCUES), and after that as WM_UPDATEUISTATE says.
 //   Keys. A key pressed in a form goes first to the form's key preview; then Tab moves the focus;
 //   then the focused control gets keyDown() and keyUp(); a fresh Enter that it leaves goes to the
 //   form's default control. A typed character goes to the focused control (character()), or to
@@ -157,7 +159,7 @@ public:
     virtual void focusLost();
 
     // Keyboard focus. A tab stop is visited by Tab in its form's TabOrder (ties in the order the
-    // controls were made); only a tab stop takes the focus when clicked. Not a tab stop by default.
+    // controls were made). Not a tab stop by default.
     bool isTabStop() const { return isTabStop_; }
     void setTabStop(bool tabStop) { isTabStop_ = tabStop; }
     int tabOrder() const { return tabOrder_; }

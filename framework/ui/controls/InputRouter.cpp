@@ -1,6 +1,5 @@
 #include "framework/ui/controls/InputRouter.h"
 
-#include "framework/core/RunHandler.h"
 #include "framework/ui/controls/GraphicControl.h"
 
 namespace fw {
@@ -20,13 +19,6 @@ bool InputRouter::routeMouse(Panel& panel, unsigned message, unsigned long long 
     GraphicControl* target = pointer_.targetAt(panel, mouse->where);
     if (!target)
         return false;
-    const bool isPress = mouse->action == MouseAction::Press || mouse->action == MouseAction::DoubleClick;
-    if (isPress && mouse->button == MouseButton::Left && target->isTabStop()) {
-        const auto alive = target->lifetime();
-        runHandler([&] { keyboard_.setFocus(*target); });
-        if (alive.expired())
-            return true;  // a focus handler freed it
-    }
     pointer_.deliver(panel, *target, *mouse);
     return true;
 }

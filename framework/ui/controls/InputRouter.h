@@ -19,9 +19,8 @@ public:
     PointerRouter& pointer() { return pointer_; }
     KeyboardRouter& keyboard() { return keyboard_; }
 
-    // A mouse message that `panel`'s window received (panel client coordinates). A left press on
-    // a tab stop gives it the focus first, as a press on a Windows button does. False when no
-    // control takes it.
+    // A mouse message that `panel`'s window received (panel client coordinates), read once here.
+    // False when no control takes it.
     bool routeMouse(Panel& panel, unsigned message, unsigned long long wParam, long long lParam);
 
     // The control leaves its panel: released, no longer hovered, and its focus passed on.

@@ -69,8 +69,34 @@ void KeyboardRouter::addForm(native::WindowHandle form, KeyPreview preview)
     // Hidden until the keyboard is used, as Windows does, unless the user asked to see them.
     BOOL alwaysShown = FALSE;
     SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
-    if (!alwaysShown)
-        SendMessageA(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    showFocusCues(forms_.back(), alwaysShown != FALSE);
+}
+
+void KeyboardRouter::showFocusCues(FormState& form, bool shown)
+{
+    const HWND window = form.form;
+    followFocusCues(form, shown);
+    SendMessageA(window, WM_CHANGEUISTATE, MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
+}
+
+void KeyboardRouter::followFocusCues(FormState& form, bool shown)
+{
+    if (form.showsFocusCues == shown)
+        return;
+    form.showsFocusCues = shown;
+    if (focused_ && focused_->parent() && GetAncestor(focused_->parent()->handle(), GA_ROOT) == form.form)
+        focused_->invalidate();
+}
+
+void KeyboardRouter::formCuesChanged(native::WindowHandle form, unsigned long long wParam)
+{
+    FormState* state = stateOf(form);
+    if (!state || !(HIWORD(wParam) & UISF_HIDEFOCUS))
+        return;
+    if (LOWORD(wParam) == UIS_SET)
+        followFocusCues(*state, false);
+    else if (LOWORD(wParam) == UIS_CLEAR)
+        followFocusCues(*state, true);
 }
 
 void KeyboardRouter::removeForm(native::WindowHandle form)
@@ -161,7 +187,8 @@ bool KeyboardRouter::keyDown(native::WindowHandle window, unsigned long long wPa
     if (key == VK_TAB && !isHeld(VK_CONTROL) && !isHeld(VK_MENU) &&
         !(isForeign && (dialogCodeOf(window, WM_KEYDOWN, wParam, lParam) & DLGC_WANTTAB))) {
         // The keyboard is in use: from now on the form shows where the focus is.
-        SendMessageA(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        if (FormState* state = stateOf(form))
+            showFocusCues(*state, true);
         return moveFocus(form, isHeld(VK_SHIFT) ? TabDirection::Backward : TabDirection::Forward);
     }
     if (GraphicControl* control = focusedOn(window)) {
@@ -314,10 +341,8 @@ bool KeyboardRouter::setFocus(GraphicControl& control)
 
 bool KeyboardRouter::isFocusCueShown(const GraphicControl& control) const
 {
-    if (!control.parent() || !control.parent()->handle())
-        return false;
-    const LRESULT state = SendMessageA(GetAncestor(control.parent()->handle(), GA_ROOT), WM_QUERYUISTATE, 0, 0);
-    return !(state & UISF_HIDEFOCUS);
+    const FormState* state = control.parent() ? stateOf(control.parent()->handle()) : nullptr;
+    return state && state->showsFocusCues;
 }
 
 void KeyboardRouter::formDeactivated(native::WindowHandle form)

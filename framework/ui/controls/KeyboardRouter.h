@@ -10,6 +10,10 @@
 // focus: keys then arrive for the panel, and the router hands them to the control. The system's
 // focus is the truth; the router follows it through the panels' WM_SETFOCUS and WM_KILLFOCUS.
 //
+// Whether a form shows keyboard cues is kept here, per form, rather than asked of the window
+// (WM_QUERYUISTATE): Wine 8 answers 0 (cues shown) whatever the window was told. The router
+// tells the window all the same, so that Windows' own controls in it agree.
+//
 // Pointers to controls are not owned; every control that leaves its panel or goes away is
 // forgotten here (InputRouter::controlLeavesPanel, InputRouter::forget).
 
@@ -58,6 +62,8 @@ public:
     bool moveFocus(native::WindowHandle form, TabDirection direction);
     // Whether the control's form shows keyboard cues (UISF_HIDEFOCUS clear).
     bool isFocusCueShown(const GraphicControl& control) const;
+    // WM_UPDATEUISTATE of a form: Windows sets or clears its cues (wParam as the message's).
+    void formCuesChanged(native::WindowHandle form, unsigned long long wParam);
 
     // WM_ACTIVATE of a form: deactivation remembers which of its windows had the focus,
     // activation gives it back. True when activation gave the focus to one of them.
@@ -83,6 +89,7 @@ private:
         GraphicControl* defaultControl = nullptr;  // not owned
         GraphicControl* focusTarget = nullptr;     // not owned; kept while the form is inactive
         native::WindowHandle savedFocus = nullptr;  // not owned
+        bool showsFocusCues = false;
     };
     // One entry of the Tab order: a window-less control or a child window.
     struct Stop {
@@ -105,6 +112,10 @@ private:
     bool focusNext(std::vector<Stop> stops, std::optional<std::size_t> from, TabDirection direction);
     // A focused control that can no longer hold the focus passes it to the stop after it.
     void passFocusOn(FormState& form, GraphicControl& control);
+    // Shows or hides the form's cues and tells its window (WM_CHANGEUISTATE); follow...() only
+    // takes note of what the window was told.
+    void showFocusCues(FormState& form, bool shown);
+    void followFocusCues(FormState& form, bool shown);
     void tellGained(GraphicControl& control);
     void tellLost(GraphicControl& control);
 

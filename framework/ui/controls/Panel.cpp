@@ -280,14 +280,7 @@ long long Panel::handleMessage(unsigned message, unsigned long long wParam, long
     case WM_KILLFOCUS:
         InputRouter::instance().keyboard().panelLostFocus(*this);
         return 0;
-    case WM_UPDATEUISTATE: {
-        // The form began or stopped showing keyboard cues: the focused control redraws its cue.
-        const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-        GraphicControl* focused = InputRouter::instance().keyboard().focusedControl();
-        if (focused && focused->parent() == this)
-            focused->invalidate();
-        return result;
-    }
+
     case WM_CAPTURECHANGED:
         // Another window took the mouse in the middle of a press (a dialog, Alt+Tab): the press
         // ends without a click.

@@ -208,6 +208,10 @@ long long Form::handleMessage(unsigned message, unsigned long long wParam, long 
         else if (!HIWORD(wParam) && InputRouter::instance().keyboard().formActivated(window))
             return 0;
         break;
+    case WM_UPDATEUISTATE:
+        // Windows shows or hides the keyboard cues (the user pressed Alt, or asked for them).
+        InputRouter::instance().keyboard().formCuesChanged(window, wParam);
+        break;
     case WM_CLOSE:
         if (onClose)
             runHandler(onClose);
