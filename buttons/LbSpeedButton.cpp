@@ -248,12 +248,7 @@ bool TLbSpeedButton::keyUp(unsigned key)
     if (key != fw::key::space || !isSpaceHeld_)
         return false;
     isSpaceHeld_ = false;
-    const auto alive = lifetime();
-    click();
-    if (alive.expired())
-        return true;  // the click handler freed the button
-    setDown(downBeforeSpace_);
-    paintNow();
+    clickAndRestore(downBeforeSpace_);
     return true;
 }
 
@@ -315,13 +310,18 @@ bool TLbSpeedButton::pressMomentarily()
     const bool wasDown = down_;
     setDown(true);
     paintNow();
+    clickAndRestore(wasDown);
+    return true;
+}
+
+void TLbSpeedButton::clickAndRestore(bool downBefore)
+{
     const auto alive = lifetime();
     click();
     if (alive.expired())
-        return true;  // the click handler freed the button
-    setDown(wasDown);
+        return;  // the click handler freed the button
+    setDown(downBefore);
     paintNow();
-    return true;
 }
 
 void TLbSpeedButton::mouseEnter()

@@ -154,6 +154,8 @@ private:
     friend void LbReleaseOthersOfGroup(const TLbSpeedButton& keeper);
 
     void refresh();
+    // The second half of a momentary press: the click, then Down back as it was, painted.
+    void clickAndRestore(bool downBefore);
     // Up, on behalf of the group rule: repainted, and assistive technology told.
     void popUpForGroup();
 

@@ -1,6 +1,9 @@
 // A window with a few speed buttons: three sticky ones in a group (one of them is down at a time),
 // one with an accelerator (type S, or Alt+S), one whose hot-track colour fades out slowly after
-// the pointer leaves it, and one that drops a popup menu. The title names the last command.
+// the pointer leaves it, and one that drops a popup menu; and a check box, a control of this
+// program's own (CheckBox.h), that Tab reaches and Space toggles. The title names the last command.
+
+#include "CheckBox.h"
 
 #include "buttons/LbSpeedButton.h"
 #include "framework/ui/app/Application.h"
@@ -20,7 +23,7 @@ const std::string title = "Velmora buttons";
 
 class ExampleForm : public fw::Form {
 public:
-    ExampleForm() : fw::Form(createArgs()), panel_(handle(), fw::Rect{0, 0, 292, 86}, fw::clBtnFace, font(), this)
+    ExampleForm() : fw::Form(createArgs()), panel_(handle(), fw::Rect{0, 0, 292, 118}, fw::clBtnFace, font(), this)
     {
         // A group: pressing one of these releases the one that was down.
         int left = 12;
@@ -48,6 +51,10 @@ public:
         lb::TLbSpeedButton& file = add("File", {196, 49, 84, 25});
         file.setColorStyle(lb::lcsBlue);
         file.setPopupMenu(&menu_);
+
+        remember_.onClick = [this](fw::Component&) {
+            setCaption(title + (remember_.isChecked() ? " - remembered" : " - forgotten"));
+        };
     }
 
 private:
@@ -57,7 +64,7 @@ private:
         args.className = "TButtonExample";
         args.caption = title;
         args.clientWidth = 292;
-        args.clientHeight = 86;
+        args.clientHeight = 118;
         return args;
     }
 
@@ -72,10 +79,11 @@ private:
         return *buttons_.back();
     }
 
-    // Destroyed in reverse: the buttons first, then the menu they name, then their panel.
+    // Destroyed in reverse: the controls first, then the menu they name, then their panel.
     fw::Panel panel_;
     fw::TPopupMenu menu_{this};
     std::vector<std::unique_ptr<lb::TLbSpeedButton>> buttons_;
+    CheckBox remember_{panel_, {12, 86, 160, 20}, "Remember the choice"};
 };
 
 }  // namespace

@@ -78,6 +78,12 @@ void Canvas::roundRect(int x1, int y1, int x2, int y2, int cornerWidth, int corn
     RoundRect(deviceContext_, x1, y1, x2, y2, cornerWidth, cornerHeight);
 }
 
+void Canvas::drawFocusRect(const RectEdges& area)
+{
+    const RECT rect{area.left, area.top, area.right, area.bottom};
+    DrawFocusRect(deviceContext_, &rect);
+}
+
 void Canvas::fillRect(const RectEdges& area)
 {
     if (area.right <= area.left || area.bottom <= area.top)

@@ -55,6 +55,9 @@ public:
     void rectangle(int x1, int y1, int x2, int y2);
     void roundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
     void fillRect(const RectEdges& area);  // with the brush; nothing for an empty area
+    // The system's dotted focus rectangle along the border of `area` (DrawFocusRect: it inverts
+    // what is there, so drawing it twice takes it away).
+    void drawFocusRect(const RectEdges& area);
 
     // Copies `bitmap` with its top-left corner at (x, y); a see-through bitmap leaves the pixels
     // of its see-through colour untouched.

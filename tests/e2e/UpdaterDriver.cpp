@@ -176,30 +176,7 @@ void UpdaterDriver::pressKey(unsigned short virtualKey)
 
 bool UpdaterDriver::typeOnXKeyboard(const std::string& actions)
 {
-    RECT bounds;
-    GetWindowRect(window_, &bounds);
-    SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2 - 20);
-    std::this_thread::sleep_for(150ms);
-    // Wine starts a Linux program given by its Unix path as it starts a Windows one, but the
-    // handle it returns for it cannot be waited on (WAIT_FAILED): the shell leaves a file behind
-    // when xdotool is done, which we wait for through drive Z:, the Linux root.
-    static int typing = 0;
-    const std::string done = "/tmp/velmora-typed-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(++typing);
-    std::string doneOnZ = "Z:" + done;
-    std::replace(doneOnZ.begin(), doneOnZ.end(), '/', '\\');
-    std::string commandLine = "/bin/sh -c \"/usr/bin/xdotool " + actions + " && touch " + done + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION information{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &information))
-        return false;
-    fw::UniqueKernelHandle process(information.hProcess);
-    fw::UniqueKernelHandle thread(information.hThread);
-    const bool typed = waitUntil([&] { return GetFileAttributesA(doneOnZ.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15s);
-    DeleteFileA(doneOnZ.c_str());
-    return typed;
+    return process_window::typeOnXKeyboard(window_, actions);
 }
 
 bool UpdaterDriver::waitForDialogGone(std::chrono::milliseconds timeout)

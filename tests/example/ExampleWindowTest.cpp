@@ -1,7 +1,7 @@
 // The example program (examples/), built from the installed package, seen from another process:
 // its window appears with its buttons as a screen reader lists them, it carries the arrow bitmap
-// that its popup-menu button paints, a button press reaches the program, and it ends when its
-// window is closed.
+// that its popup-menu button paints, a button press reaches the program, its own check box is
+// reached with Tab and toggled with Space, and it ends when its window is closed.
 
 #include "tests/AccessibleClient.h"
 #include "tests/support/ProcessWindow.h"
@@ -110,7 +110,9 @@ TEST(ExampleProgram, ShowsItsButtonsToScreenReadersAndAnswersThem)
     ASSERT_TRUE(panelObject);
     // Captions as shown ("&Save" shows an underlined S); the first of the group is down.
     EXPECT_EQ(describeButtons(panelObject.get()),
-              (std::vector<std::string>{pushButton("Left", STATE_SYSTEM_PRESSED), pushButton("Centre", 0),
+              (std::vector<std::string>{"Remember the choice (" + std::to_string(ROLE_SYSTEM_CHECKBUTTON) + ", " +
+                                            std::to_string(STATE_SYSTEM_FOCUSABLE) + ")",
+                                        pushButton("Left", STATE_SYSTEM_PRESSED), pushButton("Centre", 0),
                                         pushButton("Right", 0), pushButton("Save", 0), pushButton("Slow fade", 0),
                                         pushButton("File", 0)}));
     const Element save = childNamed(panelObject.get(), "Save");
@@ -125,6 +127,15 @@ TEST(ExampleProgram, ShowsItsButtonsToScreenReadersAndAnswersThem)
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     EXPECT_EQ(process_window::findVisibleTopLevel(processId, "#32770"), nullptr);
+
+    // The check box, written outside the libraries: the one tab stop, toggled by Space.
+    ASSERT_TRUE(process_window::typeOnXKeyboard(window, "key Tab key space")) << "xdotool could not be run";
+    const Element box = childNamed(panelObject.get(), "Remember the choice");
+    ASSERT_TRUE(box.object);
+    EXPECT_TRUE(waitUntil([&] { return (state(box) & STATE_SYSTEM_CHECKED) != 0; }, 10s)) << state(box);
+    EXPECT_EQ(state(box) & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED), STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED);
+    EXPECT_EQ(text(box, &IAccessible::get_accDefaultAction), "Uncheck");
+    EXPECT_EQ(windowText(window), "Velmora buttons - remembered");
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(example.waitForExit(10s), 0);
