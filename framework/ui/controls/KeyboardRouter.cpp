@@ -20,7 +20,7 @@ bool isHeld(int virtualKey) { return GetKeyState(virtualKey) < 0; }
 // What a child window that is not ours wants of the keyboard (WM_GETDLGCODE, as a dialog asks).
 LRESULT dialogCodeOf(HWND window, unsigned message, WPARAM wParam, LPARAM lParam)
 {
-    MSG asked{window, message, wParam, lParam, GetMessageTime(), {}};
+    MSG asked{window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
     return SendMessageA(window, WM_GETDLGCODE, wParam, reinterpret_cast<LPARAM>(&asked));
 }
 
