@@ -38,6 +38,8 @@ LbSpeedButtonFace::LbSpeedButtonFace(const TLbSpeedButton& button)
     inputs_.layout = button.Layout();
     inputs_.caption = button.caption();
     inputs_.alignment = button.Alignment();
+    if (button.isInContrastTheme())
+        inputs_.contrast = fw::ContrastTheme::colors();
 }
 
 bool LbSpeedButtonFace::hasSeeThroughParts() const

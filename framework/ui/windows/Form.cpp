@@ -1,6 +1,8 @@
 #include "framework/ui/windows/Form.h"
 
 #include "framework/core/Error.h"
+#include "framework/graphics/ContrastTheme.h"
+#include "framework/graphics/SystemColors.h"
 #include "framework/ui/model/RunHandler.h"
 #include "framework/ui/controls/DpiScaledChild.h"
 #include "framework/ui/controls/GraphicControl.h"
@@ -92,6 +94,19 @@ void Form::changeDpi(int dpi, std::optional<Rect> suggestedPlace)
     for (DpiScaledChild* child : scaledChildrenOf(window_.get()))
         child->setDpi(dpi);
     InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void Form::followSystemColors()
+{
+    ContrastTheme::refresh();
+    RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+native::BrushHandle Form::backgroundBrush() const
+{
+    const bool isSeeThrough =
+        transparentColor() && colorToRgb(transparentColorValue()) == colorToRgb(background_.color());
+    return background_.handle(isSeeThrough ? ContrastBackground::None : ContrastBackground::ButtonFace);
 }
 
 void Form::setColor(TColor color)
@@ -224,9 +239,17 @@ long long Form::handleMessage(unsigned message, unsigned long long wParam, long 
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, background_.handle());
+        FillRect(reinterpret_cast<HDC>(wParam), &client, backgroundBrush());
         return 1;
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        followSystemColors();
+        break;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST)
+            followSystemColors();
+        break;
     case WM_KEYDOWN: {
         // Keys sent to the form itself (no child has the focus); children's keys reach keyDown()
         // through the message loop. Bit 30: the key was already down, a repeat.
