@@ -1,0 +1,161 @@
+// A shown form switched into a contrast theme at run time, as Windows does when the user picks
+// one: the theme's colours set in this process (SetSysColors, whose WM_SYSCOLORCHANGE the form
+// hears) with the theme said to be on. Panel, report box and buttons repaint in the theme's
+// pairs; switched back, the form is as it was to the pixel.
+
+#include "SpeedButtonFixture.h"
+
+#include "framework/graphics/ContrastTheme.h"
+#include "framework/ui/windows/Memo.h"
+#include "tests/support/ContrastThemes.h"
+
+#include <optional>
+
+namespace {
+
+using namespace speed_button_test;
+
+// The system colours of a theme in this process, and the theme on; undone on every path.
+class ThemeSwitch {
+public:
+    ThemeSwitch()
+    {
+        for (int index = 0; index < count; ++index)
+            saved_[index] = GetSysColor(elements_[index]);
+    }
+    ~ThemeSwitch()
+    {
+        switchOff();
+        fw::ContrastTheme::refresh();  // whatever a failed test left unheard
+    }
+
+    void switchOn(const fw::ContrastColors& theme)
+    {
+        SetEnvironmentVariableA("VELMORA_HIGH_CONTRAST", "1");
+        const COLORREF colors[count] = {theme.window,    theme.windowText,    theme.buttonFace, theme.buttonText,
+                                        theme.highlight, theme.highlightText, theme.grayText};
+        SetSysColors(count, elements_, colors);
+    }
+    void switchOff()
+    {
+        SetEnvironmentVariableA("VELMORA_HIGH_CONTRAST", nullptr);
+        SetSysColors(count, elements_, saved_);
+    }
+
+private:
+    static constexpr int count = 7;
+    const int elements_[count] = {COLOR_WINDOW,    COLOR_WINDOWTEXT,    COLOR_BTNFACE, COLOR_BTNTEXT,
+                                  COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_GRAYTEXT};
+    COLORREF saved_[count] = {};
+};
+
+class LbSpeedButtonContrastTest : public LbSpeedButtonTest {
+protected:
+    void SetUp() override
+    {
+        LbSpeedButtonTest::SetUp();
+        memo_.emplace(panel_->handle(), fw::Rect{10, 110, 200, 60}, 0x00AFE7E6, form_->font());
+        memo_->addLine("Report");
+        button_->setCaption("Up");
+        disabled_ = &makeButton(*panel_, "Disabled", {130, 10, 108, 31});
+        disabled_->setEnabled(false);
+        down_ = &makeButton(*panel_, "Down", {10, 60, 108, 31});
+        down_->setGroupIndex(1);
+        down_->setDown(true);
+        own_ = &makeButton(*panel_, "Own", {130, 60, 108, 31});
+        own_->setFollowContrastTheme(false);
+        settle();
+    }
+    void TearDown() override
+    {
+        memo_.reset();
+        LbSpeedButtonTest::TearDown();
+    }
+
+    // Repaints that Windows asked for, then what the form shows on screen.
+    std::unique_ptr<fw::Bitmap> screenOfForm()
+    {
+        settle();
+        RECT client;
+        GetClientRect(form_->handle(), &client);
+        POINT corner{0, 0};
+        ClientToScreen(form_->handle(), &corner);
+        auto shot = std::make_unique<fw::Bitmap>(client.right, client.bottom);
+        HDC screen = GetDC(nullptr);
+        BitBlt(shot->canvasHandle(), 0, 0, client.right, client.bottom, screen, corner.x, corner.y, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+        return shot;
+    }
+    TColor memoPixel()
+    {
+        HDC dc = GetDC(memo_->handle());
+        const COLORREF value = GetPixel(dc, 150, 40);  // below the line, inside the edge
+        ReleaseDC(memo_->handle(), dc);
+        return value;
+    }
+
+    std::optional<fw::Memo> memo_;
+    ProbeButton* disabled_ = nullptr;
+    ProbeButton* down_ = nullptr;
+    ProbeButton* own_ = nullptr;
+    ThemeSwitch theme_;
+};
+
+TEST_F(LbSpeedButtonContrastTest, SwitchedOnEverythingRepaintsInThePairsAndSwitchedBackIsAsBefore)
+{
+    const auto before = screenOfForm();
+    ASSERT_EQ(before->pixel(10 + 54, 10 + 2), goldRow2Up) << "the screen could not be read";
+    for (const contrast_themes::Theme& theme : {contrast_themes::black, contrast_themes::white}) {
+        SCOPED_TRACE(theme.name);
+        const fw::ContrastColors& pairs = theme.colors;
+        theme_.switchOn(pairs);
+        settle();
+        ASSERT_TRUE(fw::ContrastTheme::isOn()) << "the form did not hear of the change";
+        EXPECT_EQ(facePixel(*button_, 0, 0), pairs.buttonFace) << "the panel, beneath the rounded corner";
+        EXPECT_EQ(memoPixel(), pairs.window);
+        EXPECT_EQ(facePixel(*button_, 54, 4), pairs.buttonFace);
+        EXPECT_EQ(facePixel(*button_, 0, 15), pairs.buttonText);
+        EXPECT_EQ(facePixel(*disabled_, 54, 4), pairs.buttonFace);
+        EXPECT_EQ(facePixel(*disabled_, 0, 15), pairs.grayText);
+        EXPECT_EQ(facePixel(*down_, 54, 4), pairs.highlight);
+        EXPECT_EQ(facePixel(*down_, 0, 15), pairs.highlightText);
+        EXPECT_EQ(facePixel(*own_, 54, 2), goldRow2Up) << "a button that keeps its own colours";
+
+        theme_.switchOff();
+        const auto after = screenOfForm();
+        ASSERT_FALSE(fw::ContrastTheme::isOn());
+        for (int y = 0; y < before->height(); ++y)
+            for (int x = 0; x < before->width(); ++x)
+                ASSERT_EQ(after->pixel(x, y), before->pixel(x, y)) << x << "," << y;
+    }
+}
+
+TEST_F(LbSpeedButtonContrastTest, ThemeAnnouncedBySettingChangeRepaintsWithoutFadeAndKeepsTheSeeThroughKey)
+{
+    // Only the theme switched on, in the colours the system has now, as WM_SETTINGCHANGE says.
+    SetEnvironmentVariableA("VELMORA_HIGH_CONTRAST", "1");
+    SendMessageA(form_->handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    const fw::ContrastColors pairs = fw::ContrastTheme::colors();
+    settle();
+    EXPECT_EQ(facePixel(*button_, 54, 4), pairs.buttonFace);
+    button_->setSlowDecease(true);
+    button_->perform(fw::message::mouseEnter);
+    EXPECT_EQ(facePixel(*button_, 54, 4), pairs.highlight);
+    button_->perform(fw::message::mouseLeave);
+    EXPECT_EQ(facePixel(*button_, 54, 4), pairs.buttonFace) << "hot until a fade ended";
+    EXPECT_TRUE(button_->fadeThread()->isSuspended()) << "the fade worker was started";
+
+    // The background is the theme's button face, unless it is the see-through key colour.
+    for (const bool isKey : {false, true}) {
+        fw::Form::CreateArgs args;
+        args.className = "ContrastKeyForm";
+        args.color = fw::clRed;
+        args.transparentColorKey = isKey ? fw::clRed : fw::clNone;
+        fw::Form form(args);
+        fw::Bitmap erased(20, 20);
+        SendMessageA(form.handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.canvasHandle()), 0);
+        EXPECT_EQ(erased.pixel(5, 5), isKey ? fw::clRed : pairs.buttonFace) << isKey;
+    }
+}
+
+}  // namespace
