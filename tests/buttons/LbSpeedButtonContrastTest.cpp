@@ -9,6 +9,7 @@
 #include "framework/ui/windows/Memo.h"
 #include "tests/support/ContrastThemes.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -18,17 +19,12 @@ using namespace speed_button_test;
 // The system colours of a theme in this process, and the theme on; undone on every path.
 class ThemeSwitch {
 public:
-    ThemeSwitch()
-    {
-        for (int index = 0; index < count; ++index)
-            saved_[index] = GetSysColor(elements_[index]);
-    }
+    ThemeSwitch() { std::transform(elements_, elements_ + count, saved_, GetSysColor); }
     ~ThemeSwitch()
     {
         switchOff();
         fw::ContrastTheme::refresh();  // whatever a failed test left unheard
     }
-
     void switchOn(const fw::ContrastColors& theme)
     {
         SetEnvironmentVariableA("VELMORA_HIGH_CONTRAST", "1");
@@ -72,17 +68,15 @@ protected:
         LbSpeedButtonTest::TearDown();
     }
 
-    // Repaints that Windows asked for, then what the form shows on screen.
+    // After the repaints that Windows asked for, the form's client area as the screen shows it.
     std::unique_ptr<fw::Bitmap> screenOfForm()
     {
         settle();
-        RECT client;
-        GetClientRect(form_->handle(), &client);
         POINT corner{0, 0};
         ClientToScreen(form_->handle(), &corner);
-        auto shot = std::make_unique<fw::Bitmap>(client.right, client.bottom);
+        auto shot = std::make_unique<fw::Bitmap>(form_->clientWidth(), form_->clientHeight());
         HDC screen = GetDC(nullptr);
-        BitBlt(shot->canvasHandle(), 0, 0, client.right, client.bottom, screen, corner.x, corner.y, SRCCOPY);
+        BitBlt(shot->canvasHandle(), 0, 0, shot->width(), shot->height(), screen, corner.x, corner.y, SRCCOPY);
         ReleaseDC(nullptr, screen);
         return shot;
     }
