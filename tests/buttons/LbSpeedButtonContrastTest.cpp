@@ -1,6 +1,6 @@
 // A shown form switched into a contrast theme at run time, as Windows does when the user picks
 // one: the theme's colours set in this process (SetSysColors, whose WM_SYSCOLORCHANGE the form
-// hears) with the theme said to be on. Panel, report box and buttons repaint in the theme's
+// hears) with the theme said to be on (ContrastThemes.h). Panel, report box and buttons repaint in the theme's
 // pairs; switched back, the form is as it was to the pixel.
 
 #include "SpeedButtonFixture.h"
@@ -9,41 +9,11 @@
 #include "framework/ui/windows/Memo.h"
 #include "tests/support/ContrastThemes.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace {
 
 using namespace speed_button_test;
-
-// The system colours of a theme in this process, and the theme on; undone on every path.
-class ThemeSwitch {
-public:
-    ThemeSwitch() { std::transform(elements_, elements_ + count, saved_, GetSysColor); }
-    ~ThemeSwitch()
-    {
-        switchOff();
-        fw::ContrastTheme::refresh();  // whatever a failed test left unheard
-    }
-    void switchOn(const fw::ContrastColors& theme)
-    {
-        SetEnvironmentVariableA("VELMORA_HIGH_CONTRAST", "1");
-        const COLORREF colors[count] = {theme.window,    theme.windowText,    theme.buttonFace, theme.buttonText,
-                                        theme.highlight, theme.highlightText, theme.grayText};
-        SetSysColors(count, elements_, colors);
-    }
-    void switchOff()
-    {
-        SetEnvironmentVariableA("VELMORA_HIGH_CONTRAST", nullptr);
-        SetSysColors(count, elements_, saved_);
-    }
-
-private:
-    static constexpr int count = 7;
-    const int elements_[count] = {COLOR_WINDOW,    COLOR_WINDOWTEXT,    COLOR_BTNFACE, COLOR_BTNTEXT,
-                                  COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_GRAYTEXT};
-    COLORREF saved_[count] = {};
-};
 
 class LbSpeedButtonContrastTest : public LbSpeedButtonTest {
 protected:
@@ -64,6 +34,8 @@ protected:
     }
     void TearDown() override
     {
+        theme_.switchOff();
+        fw::ContrastTheme::refresh();  // whatever a failed test left unheard
         memo_.reset();
         LbSpeedButtonTest::TearDown();
     }
@@ -92,7 +64,7 @@ protected:
     ProbeButton* disabled_ = nullptr;
     ProbeButton* down_ = nullptr;
     ProbeButton* own_ = nullptr;
-    ThemeSwitch theme_;
+    contrast_themes::ThemeSwitch theme_;
 };
 
 TEST_F(LbSpeedButtonContrastTest, SwitchedOnEverythingRepaintsInThePairsAndSwitchedBackIsAsBefore)

@@ -1,7 +1,6 @@
-// The updater under Windows' two best-known contrast themes, end to end: the theme's colours in
-// the registry before the updater starts, as Windows has them for a program started under the
-// theme, and the theme said to be on. Every text of its window must stand in one of the theme's
-// pairs, at 7:1 contrast or more, as the screen shows it.
+// The updater under Windows' two best-known contrast themes, end to end: the theme's colours set
+// before the updater starts, and the theme said to be on (ContrastThemes.h). Every text of its
+// window must stand in one of the theme's pairs, at 7:1 contrast or more, as the screen shows it.
 
 #include "UpdaterFixture.h"
 
@@ -10,58 +9,10 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <optional>
 
 using namespace e2e;
 
 namespace {
-
-// The seven colours of a theme under HKCU\Control Panel\Colors, and VELMORA_HIGH_CONTRAST=1 in
-// this process's environment, which the updater inherits; both put back as they were.
-class ThemeForNextStart {
-public:
-    explicit ThemeForNextStart(const fw::ContrastColors& theme)
-    {
-        const fw::TColor colors[] = {theme.window,    theme.windowText,    theme.buttonFace, theme.buttonText,
-                                     theme.highlight, theme.highlightText, theme.grayText};
-        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Colors", 0, nullptr, 0, KEY_READ | KEY_SET_VALUE, nullptr,
-                        &key_, nullptr);
-        for (int index = 0; index < count; ++index) {
-            char old[32] = {};
-            DWORD size = sizeof old - 1;
-            if (RegQueryValueExA(key_, names[index], nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size) ==
-                ERROR_SUCCESS)
-                saved_[index] = old;
-            write(names[index], std::to_string(fw::redOf(colors[index])) + " " +
-                                    std::to_string(fw::greenOf(colors[index])) + " " +
-                                    std::to_string(fw::blueOf(colors[index])));
-        }
-        SetEnvironmentVariableA("VELMORA_HIGH_CONTRAST", "1");
-    }
-    ~ThemeForNextStart()
-    {
-        SetEnvironmentVariableA("VELMORA_HIGH_CONTRAST", nullptr);
-        for (int index = 0; index < count; ++index) {
-            if (saved_[index])
-                write(names[index], *saved_[index]);
-            else
-                RegDeleteValueA(key_, names[index]);
-        }
-        RegCloseKey(key_);
-    }
-
-private:
-    static constexpr int count = 7;
-    static constexpr const char* names[count] = {"Window",  "WindowText",  "ButtonFace", "ButtonText",
-                                                 "Hilight", "HilightText", "GrayText"};
-    void write(const char* name, const std::string& text)
-    {
-        RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1));
-    }
-    HKEY key_ = nullptr;
-    std::optional<std::string> saved_[count];
-};
 
 // WCAG's relative luminance and contrast ratio.
 double luminance(fw::TColor color)
@@ -110,7 +61,8 @@ TEST_F(UpdaterEndToEnd, EveryTextStandsInAPairOfAContrastTheme)
     for (const contrast_themes::Theme& theme : {contrast_themes::black, contrast_themes::white}) {
         SCOPED_TRACE(theme.name);
         const fw::ContrastColors& pairs = theme.colors;
-        const ThemeForNextStart themed(pairs);
+        contrast_themes::ThemeSwitch themed;
+        themed.switchOn(pairs);
         UpdaterDriver updater(updaterPath());
         ASSERT_TRUE(waitForCheck(updater, 1));  // nothing installed: the update button stays disabled
         updater.movePointerToPanel(200, 5);
