@@ -52,13 +52,6 @@ protected:
         ReleaseDC(nullptr, screen);
         return shot;
     }
-    TColor memoPixel()
-    {
-        HDC dc = GetDC(memo_->handle());
-        const COLORREF value = GetPixel(dc, 150, 40);  // below the line, inside the edge
-        ReleaseDC(memo_->handle(), dc);
-        return value;
-    }
 
     std::optional<fw::Memo> memo_;
     ProbeButton* disabled_ = nullptr;
@@ -75,17 +68,20 @@ TEST_F(LbSpeedButtonContrastTest, SwitchedOnEverythingRepaintsInThePairsAndSwitc
         SCOPED_TRACE(theme.name);
         const fw::ContrastColors& pairs = theme.colors;
         theme_.switchOn(pairs);
-        settle();
+        const auto themed = screenOfForm();
         ASSERT_TRUE(fw::ContrastTheme::isOn()) << "the form did not hear of the change";
-        EXPECT_EQ(facePixel(*button_, 0, 0), pairs.buttonFace) << "the panel, beneath the rounded corner";
-        EXPECT_EQ(memoPixel(), pairs.window);
-        EXPECT_EQ(facePixel(*button_, 54, 4), pairs.buttonFace);
-        EXPECT_EQ(facePixel(*button_, 0, 15), pairs.buttonText);
-        EXPECT_EQ(facePixel(*disabled_, 54, 4), pairs.buttonFace);
-        EXPECT_EQ(facePixel(*disabled_, 0, 15), pairs.grayText);
-        EXPECT_EQ(facePixel(*down_, 54, 4), pairs.highlight);
-        EXPECT_EQ(facePixel(*down_, 0, 15), pairs.highlightText);
-        EXPECT_EQ(facePixel(*own_, 54, 2), goldRow2Up) << "a button that keeps its own colours";
+        auto at = [&](const ProbeButton& button, int x, int y) {
+            return themed->pixel(button.bounds().left + x, button.bounds().top + y);
+        };
+        EXPECT_EQ(at(*button_, 0, 0), pairs.buttonFace) << "the panel, beneath the rounded corner";
+        EXPECT_EQ(themed->pixel(10 + 150, 110 + 40), pairs.window) << "the report box";
+        EXPECT_EQ(at(*button_, 54, 4), pairs.buttonFace);
+        EXPECT_EQ(at(*button_, 0, 15), pairs.buttonText);
+        EXPECT_EQ(at(*disabled_, 54, 4), pairs.buttonFace);
+        EXPECT_EQ(at(*disabled_, 0, 15), pairs.grayText);
+        EXPECT_EQ(at(*down_, 54, 4), pairs.highlight);
+        EXPECT_EQ(at(*down_, 0, 15), pairs.highlightText);
+        EXPECT_EQ(at(*own_, 54, 2), goldRow2Up) << "a button that keeps its own colours";
 
         theme_.switchOff();
         const auto after = screenOfForm();

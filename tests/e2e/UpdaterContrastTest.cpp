@@ -9,26 +9,25 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
 
 using namespace e2e;
 
 namespace {
 
-// WCAG's relative luminance and contrast ratio.
-double luminance(fw::TColor color)
-{
-    auto linear = [](int channel) {
-        const double value = channel / 255.0;
-        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(fw::redOf(color)) + 0.7152 * linear(fw::greenOf(color)) +
-           0.0722 * linear(fw::blueOf(color));
-}
-
+// WCAG's contrast ratio, from the relative luminance of either colour.
 double contrastRatio(fw::TColor one, fw::TColor other)
 {
-    const double lighter = std::max(luminance(one), luminance(other));
-    const double darker = std::min(luminance(one), luminance(other));
+    auto luminance = [](fw::TColor color) {
+        double sum = 0;
+        for (auto [channel, weight] : {std::pair{fw::redOf(color), 0.2126}, {fw::greenOf(color), 0.7152},
+                                       {fw::blueOf(color), 0.0722}}) {
+            const double value = channel / 255.0;
+            sum += weight * (value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    const auto [darker, lighter] = std::minmax({luminance(one), luminance(other)});  // values, not references
     return (lighter + 0.05) / (darker + 0.05);
 }
 
