@@ -33,10 +33,52 @@ private:
     fw::Canvas& canvas_;
 };
 
+// What one paint draws in: the face and frame colours, and the caption's colour (clNone: the
+// font's own, grey when disabled).
+struct FaceColors {
+    LbFrameColors frame;
+    TColor caption = fw::clNone;
+};
+
+FaceColors ownColors(const LbFaceInputs& in, bool down)
+{
+    const TColor face =
+        LbFaceColor(in.color, in.colorWhenDown, in.hotTrackColor, in.fadeLevel, in.enabled, down, &fw::colorToRgb);
+    return {{face, in.lightColor, in.shadowColor, fw::cl3DDkShadow}, fw::clNone};
+}
+
+// The theme's pairs: hot, pressed and down share the highlight, which the fade level never
+// softens; frame and caption are drawn in the text colour of the pair.
+FaceColors contrastColors(const fw::ContrastColors& theme, const LbFaceInputs& in, bool down)
+{
+    const bool isHighlighted = in.enabled && (down || in.pointerInside);
+    const TColor face = isHighlighted ? theme.highlight : theme.buttonFace;
+    const TColor ink = !in.enabled ? theme.grayText : isHighlighted ? theme.highlightText : theme.buttonText;
+    return {{face, ink, ink, ink}, ink};
+}
+
+// Under a contrast theme every face is filled, plainly: a gradient, or the background showing
+// through, would put the caption on colours that are not its pair.
+void drawContrastBackground(fw::Canvas& canvas, const LbFaceInputs& in, TColor face)
+{
+    canvas.brush().setStyle(fw::BrushStyle::Solid);
+    canvas.brush().setColor(face);
+    if (in.style == bsModern) {
+        const int inset = 2 * LbLineWidth(in.dpi);  // inside the frame, where the gradient would be
+        canvas.fillRect({inset, inset, in.width - inset, in.height - LbLineWidth(in.dpi)});
+    } else if (in.style != bsQuicken) {
+        canvas.rectangle(-1, -1, in.width + 1, in.height + 1);
+    }
+}
+
 void drawBackground(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, int press)
 {
     const int width = in.width;
     const int height = in.height;
+    if (in.contrast) {
+        drawContrastBackground(canvas, in, face);
+        return;
+    }
     canvas.brush().setStyle(fw::BrushStyle::Solid);
     if (in.style == bsShape) {
         // One pixel beyond every edge, so that the outline falls outside and the fill covers all.
@@ -68,12 +110,42 @@ void drawBackground(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, int
     }
 }
 
-void drawArrow(fw::Canvas& canvas, int width, int height, int dpi)
+// A see-through image with a single colour besides its see-through one is drawn in `ink`; its
+// see-through colour moves aside first when `ink` is that colour. Others keep their pixels.
+void inkMonochrome(fw::Bitmap& image, TColor ink)
+{
+    if (ink == fw::clNone || image.isEmpty())
+        return;
+    const TColor seeThrough = fw::colorToRgb(image.transparentColor());
+    TColor only = fw::clNone;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const TColor colour = image.pixel(x, y);
+            if (colour == seeThrough || colour == only)
+                continue;
+            if (only != fw::clNone)
+                return;  // a second colour: a picture, not a monochrome glyph
+            only = colour;
+        }
+    if (only == fw::clNone || only == ink)
+        return;
+    if (ink == seeThrough) {
+        TColor aside = seeThrough ^ 1u;
+        while (aside == only)
+            aside ^= 2u;
+        image.replaceColor(seeThrough, aside);
+        image.setTransparentColor(aside);
+    }
+    image.replaceColor(only, ink);
+}
+
+void drawArrow(fw::Canvas& canvas, int width, int height, int dpi, TColor ink)
 {
     fw::Bitmap arrow;
     arrow.loadFromResource(LbArrowResourceName);
     arrow.setTransparent(true);
     arrow.setTransparentMode(fw::TransparentMode::Automatic);  // white, its bottom-left pixel
+    inkMonochrome(arrow, ink);
     LbDrawScaledBitmap(canvas, width - fw::scaleForDpi(11, dpi), LbHalf(height) - fw::scaleForDpi(1, dpi),
                        arrow, fw::scaleForDpi(arrow.width(), dpi), fw::scaleForDpi(arrow.height(), dpi));
 }
@@ -103,7 +175,7 @@ void LbGradientFill(fw::Canvas& canvas, TColor startColor, TColor endColor, int 
 }
 
 void LbDrawGlyphCell(fw::Canvas& canvas, const fw::Bitmap& glyph, int x, int y, int sourceX, int sourceY,
-                     int cellWidth, int cellHeight, int dpi)
+                     int cellWidth, int cellHeight, int dpi, TColor monochromeInk)
 {
     fw::Bitmap cell;
     try {
@@ -119,6 +191,7 @@ void LbDrawGlyphCell(fw::Canvas& canvas, const fw::Bitmap& glyph, int x, int y, 
     else
         cell.setTransparentMode(fw::TransparentMode::Automatic);
     cell.setTransparent(true);
+    inkMonochrome(cell, monochromeInk);
     LbDrawScaledBitmap(canvas, x, y, cell, fw::scaleForDpi(cellWidth, dpi), fw::scaleForDpi(cellHeight, dpi));
 }
 
@@ -128,17 +201,18 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
     const bool down = in.down && in.enabled;
     // bsEncarta shows the press with a bold caption instead of an offset.
     const int press = down && in.style != bsEncarta ? fw::scaleForDpi(1, in.dpi) : 0;
-    const TColor face = LbFaceColor(in.color, in.colorWhenDown, in.hotTrackColor, in.fadeLevel, in.enabled, down,
-                                    &fw::colorToRgb);
+    const FaceColors colors = in.contrast ? contrastColors(*in.contrast, in, down) : ownColors(in, down);
 
-    drawBackground(canvas, in, face, press);
+    drawBackground(canvas, in, colors.frame.face, press);
     canvas.brush().setStyle(fw::BrushStyle::Clear);
-    LbDrawFaceFrame(canvas, in, face, down);
+    LbDrawFaceFrame(canvas, in, colors.frame, down, in.contrast ? ShapeFrame::Bevel : ShapeFrame::None);
 
     if (in.font != nullptr)
         canvas.font().assign(*in.font);
     if (in.style == bsEncarta && down)
         canvas.font().setBold(true);
+    if (colors.caption != fw::clNone)
+        canvas.font().setColor(colors.caption);
 
     const bool hasGlyph = in.glyph != nullptr && !in.glyph->isEmpty();
     const int glyphHeight = hasGlyph ? in.glyph->height() : 0;
@@ -163,14 +237,14 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
     auto drawGlyph = [&] {
         if (hasGlyph && cellWidth > 0)
             LbDrawGlyphCell(canvas, *in.glyph, layout.glyphX, layout.glyphY, sourceX, 0, cellWidth, glyphHeight,
-                            in.dpi);
+                            in.dpi, colors.caption);
     };
     fw::RectEdges textArea = layout.textRect;
     if (layout.captionKeepsFontColor) {
         drawGlyph();
         canvas.drawText(layout.caption, textArea, layout.textFormat);
     } else {
-        if (!in.enabled)
+        if (!in.enabled && colors.caption == fw::clNone)
             canvas.font().setColor(fw::clGray);
         canvas.drawText(layout.caption, textArea, layout.textFormat);
         drawGlyph();  // over the caption where they overlap
@@ -185,7 +259,7 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
     }
 
     if (in.hasPopupMenu)
-        drawArrow(canvas, in.width, in.height, in.dpi);
+        drawArrow(canvas, in.width, in.height, in.dpi, colors.caption);
 }
 
 }  // namespace lb

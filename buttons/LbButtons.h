@@ -10,6 +10,13 @@
 // and arrow are scaled to the DPI given (fw::scaleForDpi); lines grow by whole pixels (LbLineWidth).
 // The caption font is taken as given: the control's font is already made for its DPI.
 //
+// With the pairs of a contrast theme among the inputs, every face style draws in them instead
+// of the colours given: the face in BTNFACE with frame and caption in BTNTEXT; hot, pressed or
+// down in HIGHLIGHT with HIGHLIGHTTEXT; a disabled caption and frame in GRAYTEXT. No gradient, no
+// fade, no see-through face (Transparent and bsShape are filled too; only the corners outside a
+// rounded outline stay see-through). Glyphs keep their pixels, except a monochrome one (one
+// colour besides its see-through one), which is drawn in the caption's colour like the arrow.
+//
 // Everything here draws through fw::Canvas only. The painter leaves the canvas's pen, brush and
 // font as it last set them. Errors: a missing LBARROW resource raises fw::ResourceError out of
 // LbPaintFace; a failed GDI object creation raises fw::Win32Error.
@@ -18,7 +25,9 @@
 #include "buttons/LbDpiScale.h"
 #include "buttons/LbFaceLayout.h"
 #include "buttons/LbTypes.h"
+#include "framework/graphics/ContrastTheme.h"
 
+#include <optional>
 #include <string>
 
 namespace fw {
@@ -58,6 +67,8 @@ struct LbFaceInputs {
     // Beyond the face's own inputs: whether to draw the focus cue (LbFocusCue.h), in the
     // caption's colour, over caption and glyph.
     bool showsFocusCue = false;
+    // The pairs of the contrast theme to draw in; none on a normal display.
+    std::optional<fw::ContrastColors> contrast;
 };
 
 void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& inputs);
@@ -74,9 +85,10 @@ void LbGradientFill(fw::Canvas& canvas, fw::TColor startColor, fw::TColor endCol
 // strip's fixed see-through colour or, without one, the cell's bottom-left colour. A source
 // beyond the strip leaves the temporary cell holding the strip's top-left part. Away from 96 DPI
 // the cell is drawn scaleForDpi(cellWidth, dpi) x scaleForDpi(cellHeight, dpi) pixels large
-// (LbDrawScaledBitmap).
+// (LbDrawScaledBitmap). A cell with a single colour besides its see-through one is drawn in
+// `monochromeInk` instead, unless that is clNone.
 void LbDrawGlyphCell(fw::Canvas& canvas, const fw::Bitmap& glyph, int x, int y, int sourceX, int sourceY,
-                     int cellWidth, int cellHeight, int dpi = fw::designDpi);
+                     int cellWidth, int cellHeight, int dpi = fw::designDpi, fw::TColor monochromeInk = fw::clNone);
 
 // Name of the drop-down arrow bitmap resource that the executable must carry.
 constexpr const char* LbArrowResourceName = "LBARROW";

@@ -41,7 +41,7 @@ void drawBevel(fw::Canvas& canvas, int width, int height, int lineWidth, TColor 
 
 // bsOld: a dark outer bevel, and inside it a shadow line on the right and bottom (up) or on the
 // left and top (down).
-void drawOldFrame(fw::Canvas& canvas, const LbFaceInputs& in, bool down, int lineWidth)
+void drawOldFrame(fw::Canvas& canvas, const LbFaceInputs& in, const LbFrameColors& colors, bool down, int lineWidth)
 {
     const int width = in.width;
     const int height = in.height;
@@ -49,7 +49,7 @@ void drawOldFrame(fw::Canvas& canvas, const LbFaceInputs& in, bool down, int lin
     fw::Pen& pen = canvas.pen();
     for (int line = 0; line < lineWidth; ++line) {
         const int inset = lineWidth + line;
-        pen.setColor(in.shadowColor);
+        pen.setColor(colors.shadow);
         if (!down) {
             // From the top row to the left edge: the outer bevel is drawn over both ends next.
             canvas.moveTo(width - 1 - inset, 0);
@@ -62,33 +62,34 @@ void drawOldFrame(fw::Canvas& canvas, const LbFaceInputs& in, bool down, int lin
             canvas.lineTo(width - innerBand, inset);
         }
     }
-    const TColor topLeft = down ? fw::cl3DDkShadow : in.lightColor;
-    const TColor bottomRight = down ? in.lightColor : fw::cl3DDkShadow;
+    const TColor topLeft = down ? colors.darkShadow : colors.light;
+    const TColor bottomRight = down ? colors.light : colors.darkShadow;
     drawBevel(canvas, width, height, lineWidth, topLeft, bottomRight, BottomLeftPixel::BottomRightColour);
 }
 
-void drawModernFrame(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, bool down, int lineWidth)
+void drawModernFrame(fw::Canvas& canvas, const LbFaceInputs& in, const LbFrameColors& colors, bool down,
+                     int lineWidth)
 {
     const int width = in.width;
     const int height = in.height;
     fw::Pen& pen = canvas.pen();
-    pen.setColor(down ? in.shadowColor : face);
+    pen.setColor(down ? colors.shadow : colors.face);
     for (int inset = lineWidth; inset < 2 * lineWidth; ++inset)
         canvas.rectangle(inset, inset, width - inset, height - inset);
-    pen.setColor(in.shadowColor);
+    pen.setColor(colors.shadow);
     const int cornerDiameter = fw::scaleForDpi(6, in.dpi);
     if (lineWidth == 1) {
         canvas.roundRect(0, 0, width, height, cornerDiameter, cornerDiameter);
         return;
     }
     canvas.brush().setStyle(fw::BrushStyle::Solid);
-    canvas.brush().setColor(in.shadowColor);
+    canvas.brush().setColor(colors.shadow);
     for (const fw::RectEdges& rect : LbRoundedFrameRects(width, height, cornerDiameter, lineWidth))
         canvas.fillRect(rect);
     canvas.brush().setStyle(fw::BrushStyle::Clear);
 }
 
-void drawQuickenFrame(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, int lineWidth)
+void drawQuickenFrame(fw::Canvas& canvas, const LbFaceInputs& in, const LbFrameColors& colors, int lineWidth)
 {
     const int width = in.width;
     const int height = in.height;
@@ -97,12 +98,12 @@ void drawQuickenFrame(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, i
     // A clear pen makes GDI fill one pixel less to the right and below: at one-pixel lines,
     // columns 0 .. W-2 and rows 1 .. H-2. Wider lines keep a line's width free on the right.
     pen.setStyle(fw::PenStyle::Clear);
-    canvas.brush().setColor(face);
+    canvas.brush().setColor(colors.face);
     canvas.brush().setStyle(fw::BrushStyle::Solid);
     canvas.roundRect(0, lineWidth, width - lineWidth + 1, height - lineWidth + 1, corner, corner);
     canvas.brush().setStyle(fw::BrushStyle::Clear);
     pen.setStyle(fw::PenStyle::Solid);
-    pen.setColor(in.shadowColor);
+    pen.setColor(colors.shadow);
     for (int inset = 0; inset < lineWidth; ++inset) {
         canvas.moveTo(corner, inset);
         canvas.lineTo(width - 1 - corner, inset);
@@ -113,28 +114,32 @@ void drawQuickenFrame(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, i
 
 }  // namespace
 
-void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& in, TColor face, bool down)
+void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& in, const LbFrameColors& colors, bool down,
+                     ShapeFrame shapeFrame)
 {
     const int lineWidth = LbLineWidth(in.dpi);
     switch (in.style) {
     case bsNormal:
     case bsEncarta:
         if (LbHasFrame(in.enabled, in.flat, in.pointerInside, down))
-            drawBevel(canvas, in.width, in.height, lineWidth, down ? in.shadowColor : in.lightColor,
-                      down ? in.lightColor : in.shadowColor, BottomLeftPixel::TopLeftColour);
+            drawBevel(canvas, in.width, in.height, lineWidth, down ? colors.shadow : colors.light,
+                      down ? colors.light : colors.shadow, BottomLeftPixel::TopLeftColour);
         return;
     case bsOld:
         if (LbHasFrame(in.enabled, in.flat, in.pointerInside, down))
-            drawOldFrame(canvas, in, down, lineWidth);
+            drawOldFrame(canvas, in, colors, down, lineWidth);
         return;
     case bsModern:
-        drawModernFrame(canvas, in, face, down, lineWidth);
+        drawModernFrame(canvas, in, colors, down, lineWidth);
         return;
     case bsQuicken:
-        drawQuickenFrame(canvas, in, face, lineWidth);
+        drawQuickenFrame(canvas, in, colors, lineWidth);
         return;
     default:
-        return;  // bsShape has no frame
+        if (shapeFrame == ShapeFrame::Bevel)
+            drawBevel(canvas, in.width, in.height, lineWidth, colors.light, colors.shadow,
+                      BottomLeftPixel::TopLeftColour);
+        return;
     }
 }
 

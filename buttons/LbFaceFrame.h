@@ -12,6 +12,21 @@
 
 namespace lb {
 
-void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& inputs, fw::TColor face, bool down);
+// What a frame is drawn in: the face colour F and the three line colours. On a normal display
+// they are F, LightColor, ShadowColor and cl3DDkShadow; under a contrast theme all three lines
+// take the caption's colour.
+struct LbFrameColors {
+    fw::TColor face;
+    fw::TColor light;
+    fw::TColor shadow;
+    fw::TColor darkShadow;  // the outer bevel of bsOld
+};
+
+// bsShape has no frame of its own; `shapeFrame` gives it the one-pixel bevel of bsNormal, which a
+// filled shape face needs to be seen as a button.
+enum class ShapeFrame { None, Bevel };
+
+void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& inputs, const LbFrameColors& colors, bool down,
+                     ShapeFrame shapeFrame);
 
 }  // namespace lb

@@ -6,6 +6,7 @@
 #include "buttons/LbSpeedButtonGroup.h"
 #include "framework/core/Accelerator.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/ContrastTheme.h"
 #include "framework/ui/windows/Form.h"
 #include "framework/ui/controls/ImageList.h"
 #include "framework/ui/app/PopupMenu.h"
@@ -60,6 +61,14 @@ void TLbSpeedButton::setFlat(bool flat)
     flat_ = flat;
     refresh();
 }
+
+void TLbSpeedButton::setFollowContrastTheme(bool follow)
+{
+    followContrastTheme_ = follow;
+    refresh();
+}
+
+bool TLbSpeedButton::isInContrastTheme() const { return followContrastTheme_ && fw::ContrastTheme::isOn(); }
 
 void TLbSpeedButton::setGroupIndex(int groupIndex)
 {
@@ -338,7 +347,8 @@ void TLbSpeedButton::mouseEnter()
 void TLbSpeedButton::mouseLeave()
 {
     pointerInside_ = false;
-    if (slowDecease_) {
+    // A contrast theme has no fade: its hot face is the highlight, gone with the pointer.
+    if (slowDecease_ && !isInContrastTheme()) {
         fade_.startFadingOut();  // the ticks repaint from here on
     } else {
         fade_.darkenAtOnce();

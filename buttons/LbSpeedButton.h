@@ -17,6 +17,7 @@
 //   mouse-enter notification            otherwise                       nothing
 //   mouse-leave notification            SlowDecease off                 outside, level 0, refresh; OnMouseExit*
 //   mouse-leave notification            SlowDecease on                  outside, fade worker resumed; OnMouseExit*
+//                                       (in a contrast theme: as if SlowDecease were off)
 //   left press                          ungrouped, or grouped and up    OnMouseDown; Down (group released)
 //   left press                          grouped and down                OnMouseDown; up only with AllowAllUp
 //   right or middle press               -                               OnMouseDown only
@@ -70,6 +71,10 @@ public:
     void setDown(bool down);
     bool Flat() const { return flat_; }
     void setFlat(bool flat);
+    // While a contrast theme is on, the face is drawn in the theme's pairs instead of the
+    // button's colours (LbButtons.h), and there is no slow fade; off: the button keeps its own.
+    bool FollowContrastTheme() const { return followContrastTheme_; }
+    void setFollowContrastTheme(bool follow);
     // The owned glyph strip; changing its content directly changes neither NumGlyphs nor the face
     // until the next repaint.
     fw::Bitmap& Glyph() { return glyph_; }
@@ -109,6 +114,8 @@ public:
 
     // Eighths of HotTrackColor in the face colour, 0..8.
     int fadeLevel() const { return fade_.level(); }
+    // A contrast theme is on and the button follows it.
+    bool isInContrastTheme() const;
 
     // The published properties, for window descriptions.
     static fw::ClassInfo classInfo();
@@ -164,6 +171,7 @@ private:
     fw::TColor colorWhenDown_ = fw::clNone;
     bool down_ = false;
     bool flat_ = false;
+    bool followContrastTheme_ = true;
     fw::Bitmap glyph_;
     std::string glyphResource_;  // empty unless the glyph came from a resource
     int groupIndex_ = 0;

@@ -53,6 +53,8 @@ fw::ClassInfo TLbSpeedButton::classInfo()
     properties.push_back(fw::booleanProperty<B>("Down", false, &B::Down, &B::setDown));
     appendProperties(properties, fw::graphicControlProperties({"Enabled"}));
     properties.push_back(fw::booleanProperty<B>("Flat", false, &B::Flat, &B::setFlat));
+    properties.push_back(
+        fw::booleanProperty<B>("FollowContrastTheme", true, &B::FollowContrastTheme, &B::setFollowContrastTheme));
     appendProperties(properties, fw::graphicControlProperties({"Font"}));
     properties.push_back(fw::stringProperty<B>("Glyph", &B::glyphResource, &B::setGlyphResource));
     properties.push_back(fw::integerProperty<B>("GroupIndex", 0, &B::GroupIndex, &B::setGroupIndex));

@@ -39,6 +39,8 @@ LbSpeedButtonFace::LbSpeedButtonFace(const TLbSpeedButton& button)
     inputs_.caption = button.caption();
     inputs_.alignment = button.Alignment();
     inputs_.showsFocusCue = button.isFocusCueShown();
+    if (button.isInContrastTheme())
+        inputs_.contrast = fw::ContrastTheme::colors();
 }
 
 bool LbSpeedButtonFace::hasSeeThroughParts() const

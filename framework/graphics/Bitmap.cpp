@@ -27,6 +27,12 @@ TColor fromBgra(std::uint32_t value)
                static_cast<int>(value & 0xFF));
 }
 
+std::uint32_t toBgra(TColor color)
+{
+    return (static_cast<std::uint32_t>(redOf(color)) << 16) | (static_cast<std::uint32_t>(greenOf(color)) << 8) |
+           static_cast<std::uint32_t>(blueOf(color));
+}
+
 // Everything a DIB resource must hold for SetDIBitsToDevice to read it without running past
 // its end.
 struct DibResource {
@@ -149,8 +155,7 @@ void Bitmap::overlayOpaquePixels(const Bitmap& source, TColor seeThrough)
     const int width = std::min(width_, source.width_);
     const int height = std::min(height_, source.height_);
     // DIB pixels are 0x00RRGGBB; a TColor is 0x00BBGGRR.
-    const std::uint32_t key = (static_cast<std::uint32_t>(redOf(seeThrough)) << 16) |
-                              (static_cast<std::uint32_t>(greenOf(seeThrough)) << 8) | blueOf(seeThrough);
+    const std::uint32_t key = toBgra(seeThrough);
     for (int y = 0; y < height; ++y) {
         const std::uint32_t* from = source.pixels_ + static_cast<std::size_t>(y) * source.width_;
         std::uint32_t* to = pixels_ + static_cast<std::size_t>(y) * width_;
@@ -158,6 +163,17 @@ void Bitmap::overlayOpaquePixels(const Bitmap& source, TColor seeThrough)
             if ((from[x] & 0x00FFFFFFu) != key)
                 to[x] = from[x];
     }
+}
+
+void Bitmap::replaceColor(TColor from, TColor to)
+{
+    GdiFlush();
+    const std::uint32_t old = toBgra(from);
+    const std::uint32_t replacement = toBgra(to);
+    std::uint32_t* const end = pixels_ + static_cast<std::size_t>(width_) * height_;
+    for (std::uint32_t* pixel = pixels_; pixel != end; ++pixel)
+        if ((*pixel & 0x00FFFFFFu) == old)
+            *pixel = replacement;
 }
 
 void Bitmap::loadFromResource(std::string_view name)

@@ -59,6 +59,9 @@ public:
     // The pixel at (x, y) as an RGB TColor; throws std::out_of_range outside the bitmap.
     TColor pixel(int x, int y) const;
 
+    // Every pixel of the RGB colour `from` becomes `to`.
+    void replaceColor(TColor from, TColor to);
+
     // Replaces the pixels with the bitmap resource `name` of the executable; see-through settings
     // stay. Raises fw::ResourceError "Resource <name> not found" when there is no such resource.
     void loadFromResource(std::string_view name);

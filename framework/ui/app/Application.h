@@ -3,7 +3,7 @@
 // thread and shows errors that escape a handler (the default error display).
 //
 // Every window procedure and callback of the framework catches what its handler throws
-// (runHandler, model/RunHandler.h); the application installs showException() as the display of
+// (runHandler, core/RunHandler.h); the application installs showException() as the display of
 // those errors, so exceptions never cross into Windows and the program keeps running.
 // It also installs what the layers below leave to it: the main form's close box ends the program,
 // and panels made after initialize() are seen by assistive technology.

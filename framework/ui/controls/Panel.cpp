@@ -2,6 +2,7 @@
 
 #include "framework/core/Error.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/ContrastTheme.h"
 #include "framework/graphics/PaintGuard.h"
 #include "framework/graphics/SelectionGuard.h"
 #include "framework/graphics/SystemColors.h"
@@ -33,6 +34,13 @@ PanelObserverFactory observerFactory = nullptr;
 bool isMouseMessage(unsigned message)
 {
     return message == WM_MOUSEMOVE || (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK);
+}
+
+// The caption stands on the theme's button face while a contrast theme is on, so it takes the
+// text colour of that pair; the font itself stays.
+COLORREF captionColor(const Font& font)
+{
+    return ContrastTheme::isOn() ? ContrastTheme::colors().buttonText : colorToRgb(font.color());
 }
 
 }  // namespace
@@ -191,7 +199,7 @@ void Panel::paint()
     HDC dc = paintGuard.deviceContext();
     RECT client;
     GetClientRect(window_.get(), &client);
-    FillRect(dc, &client, background_.handle());
+    FillRect(dc, &client, background_.handle(ContrastBackground::ButtonFace));
 
     // Raised bevel: light on the top and left edges, shadow on the bottom and right ones;
     // lowered the other way round.
@@ -209,7 +217,7 @@ void Panel::paint()
     if (!caption_.empty()) {
         const SelectionGuard font(dc, font_.handle());
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, colorToRgb(font_.color()));
+        SetTextColor(dc, captionColor(font_));
         RECT area = client;
         DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }

@@ -26,7 +26,7 @@
 //   - Fields end in an underscore; booleans read as questions (isEnabled(), isPointerInside());
 //     an argument that would be a bare bool or int at the call site is an enum.
 //   - Events are std::function members named onSomething (published ones keep their published
-//     names, OnMouseEnter); handlers run through runHandler (RunHandler.h).
+//     names, OnMouseEnter); handlers run through runHandler (core/RunHandler.h).
 
 #include <functional>
 #include <memory>

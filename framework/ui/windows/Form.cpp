@@ -2,6 +2,8 @@
 
 #include "framework/core/Error.h"
 #include "framework/core/RunHandler.h"
+#include "framework/graphics/ContrastTheme.h"
+#include "framework/graphics/SystemColors.h"
 #include "framework/ui/controls/DpiScaledChild.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/InputRouter.h"
@@ -96,6 +98,19 @@ void Form::changeDpi(int dpi, std::optional<Rect> suggestedPlace)
     for (DpiScaledChild* child : scaledChildrenOf(window_.get()))
         child->setDpi(dpi);
     InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void Form::followSystemColors()
+{
+    ContrastTheme::refresh();
+    RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+native::BrushHandle Form::backgroundBrush() const
+{
+    const bool isSeeThrough =
+        transparentColor() && colorToRgb(transparentColorValue()) == colorToRgb(background_.color());
+    return background_.handle(isSeeThrough ? ContrastBackground::None : ContrastBackground::ButtonFace);
 }
 
 void Form::setColor(TColor color)
@@ -197,9 +212,17 @@ long long Form::handleMessage(unsigned message, unsigned long long wParam, long 
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, background_.handle());
+        FillRect(reinterpret_cast<HDC>(wParam), &client, backgroundBrush());
         return 1;
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        followSystemColors();
+        break;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST)
+            followSystemColors();
+        break;
     case WM_ACTIVATE:
         // As a dialog does: the focus goes back where it was when the form was last active.
         // Otherwise the system gives it to the form itself.

@@ -11,6 +11,10 @@
 // routed by the input router (the rules are at the top of GraphicControl.h); the form tells it of
 // its key preview and of its activation, which gives the focus back to where it was.
 //
+// Under a contrast theme (ContrastTheme.h) the background is the theme's button face; the form
+// reads the theme again when Windows announces a change of colours, contrast or theme, and
+// repaints itself, its panels, memos and window-less controls.
+//
 // Scaling: sizes and font heights given here or by a description are designed at 96 DPI. The form
 // is laid out for the DPI of the monitor its window is made on, and again whenever the system
 // says it moved to one of another DPI (WM_DPICHANGED); its client size, font, panels, memos and
@@ -137,6 +141,12 @@ private:
     // Lays the form out for `dpi`: at `suggestedPlace` (screen coordinates) when the system gave
     // one, else by the position rule.
     void changeDpi(int dpi, std::optional<Rect> suggestedPlace);
+    // The system's colours, its contrast setting or its theme changed: the contrast theme is read
+    // again and the form repaints with everything in it.
+    void followSystemColors();
+    // What the background is painted with: the colour, or the contrast theme's button face,
+    // unless the colour is the see-through key, which must stay a hole in the window.
+    native::BrushHandle backgroundBrush() const;
 
     UniqueIcon iconHandle_;  // declared before the window, so that they outlive it
     UniqueIcon smallIconHandle_;

@@ -1,7 +1,6 @@
 #include "framework/ui/windows/Memo.h"
 
 #include "framework/core/Error.h"
-#include "framework/graphics/SystemColors.h"
 #include "framework/ui/controls/KeyboardRouter.h"
 #include "framework/ui/model/Dpi.h"
 #include "framework/ui/model/TabOrder.h"
@@ -139,9 +138,10 @@ std::vector<std::string> Memo::lines() const
 
 native::BrushHandle Memo::controlColors(native::DeviceContextHandle deviceContext)
 {
-    SetBkColor(deviceContext, colorToRgb(background_.color()));
+    // WINDOWTEXT is also the text colour of a contrast theme's report box, on its WINDOW.
+    SetBkColor(deviceContext, background_.paintedColor(ContrastBackground::Window));
     SetTextColor(deviceContext, GetSysColor(COLOR_WINDOWTEXT));
-    return background_.handle();
+    return background_.handle(ContrastBackground::Window);
 }
 
 }  // namespace fw
