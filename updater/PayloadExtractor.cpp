@@ -2,9 +2,12 @@
 
 #include "framework/core/Sha256.h"
 #include "framework/system/FileReplacement.h"
+#include "framework/system/FileSystem.h"
 #include "framework/system/ResourceStream.h"
+#include "updater/logic/LockRetry.h"
 
 #include <optional>
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -15,29 +18,66 @@ std::optional<fw::Sha256Digest> carriedDigest(const std::string& resourceType, c
     return fw::parseSha256Hex({reinterpret_cast<const char*>(text.bytes().data()), text.size()});
 }
 
+AttemptResult attemptOf(fw::ExclusiveAccess access)
+{
+    switch (access) {
+    case fw::ExclusiveAccess::Granted:
+    case fw::ExclusiveAccess::NoSuchFile:
+        return AttemptResult::Done;
+    case fw::ExclusiveAccess::InUse:
+        return AttemptResult::Locked;
+    case fw::ExclusiveAccess::Denied:
+        break;
+    }
+    return AttemptResult::Failed;
+}
+
+AttemptResult attemptOf(fw::CommitResult commit)
+{
+    switch (commit) {
+    case fw::CommitResult::Committed:
+        return AttemptResult::Done;
+    case fw::CommitResult::TargetInUse:
+        return AttemptResult::Locked;
+    case fw::CommitResult::Failed:
+        break;
+    }
+    return AttemptResult::Failed;
+}
+
 }  // namespace
 
 bool extractPayload(const std::string& resourceType, const std::string& resourceName,
-                    const std::string& targetPath, const AfterPayloadWritten& afterWritten)
+                    const std::string& targetPath, const AfterPayloadWritten& afterWritten,
+                    const WaitingStarted& onWaiting)
 {
     const fw::ResourceStream payload(resourceType, resourceName);
     const std::optional<fw::Sha256Digest> expected = carriedDigest(resourceType, resourceName);
     // A digest that cannot be read cannot vouch for the payload either.
     if (!expected)
         return false;
-    return writePayload(payload.bytes(), *expected, targetPath, afterWritten);
+    return writePayload(payload.bytes(), *expected, targetPath, afterWritten, onWaiting);
 }
 
 bool writePayload(std::span<const std::byte> payload, const fw::Sha256Digest& expected, const std::string& targetPath,
-                  const AfterPayloadWritten& afterWritten)
+                  const AfterPayloadWritten& afterWritten, const WaitingStarted& onWaiting)
 {
     if (fw::Sha256::of(payload) != expected)
         return false;
 
+    fw::FileSystem& files = fw::installedFileSystem();
+    bool isWaiting = false;
+    const LockRetry retry([&] { return files.now(); },
+                          [&](std::chrono::milliseconds duration) {
+                              if (!std::exchange(isWaiting, true) && onWaiting)
+                                  onWaiting();
+                              files.pause(duration);
+                          });
+
     // A running Velmora holds its executable open; we find out here, before writing anything,
     // without truncating it (the file is only opened, never created or changed). The final
     // rename would fail as well, but only after the whole payload had been written.
-    if (fw::probeExclusiveAccess(targetPath) == fw::ExclusiveAccess::Denied)
+    if (retry.run([&] { return attemptOf(fw::probeExclusiveAccess(targetPath)); }) != AttemptResult::Done)
         return false;
 
     fw::FileReplacement replacement(targetPath);
@@ -49,7 +89,9 @@ bool writePayload(std::span<const std::byte> payload, const fw::Sha256Digest& ex
     if (!replacement.readBack([&](std::span<const std::byte> piece) { written.update(piece); }) ||
         written.finish() != expected)
         return false;
-    return replacement.commit();
+    // Whoever opened the target since the check (or our new file, as scanners do with new
+    // files) is waited for again.
+    return retry.run([&] { return attemptOf(replacement.commit()); }) == AttemptResult::Done;
 }
 
 }  // namespace velmora

@@ -141,7 +141,25 @@ void TForm1::Button2Click()
         return;
     }
     const std::string target = installationFolder_ + "\\Velmora.exe";
-    if (!extractPayload(payloadResourceType, payloadResourceName, target)) {
+    // While the update waits for a file that another program holds for a moment, the button
+    // shows that it is at work and takes no second click or Enter; it is itself again before
+    // the update's message appears, on every path.
+    bool isWaiting = false;
+    const auto showWorking = [&] {
+        Button2->setEnabled(false);
+        isWaiting = true;
+    };
+    bool isExtracted = false;
+    try {
+        isExtracted = extractPayload(payloadResourceType, payloadResourceName, target, {}, showWorking);
+    } catch (...) {
+        if (isWaiting)
+            Button2->setEnabled(true);
+        throw;
+    }
+    if (isWaiting)
+        Button2->setEnabled(true);
+    if (!isExtracted) {
         fw::showMessageDialog(closeVelmoraFirstMessage, fw::DialogType::Error);
         return;
     }
