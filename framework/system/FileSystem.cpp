@@ -1,6 +1,6 @@
 #include "framework/system/FileSystem.h"
 
-#include "framework/system/ResponsiveWait.h"
+#include "framework/system/InputlessWait.h"
 #include "framework/win32/Handles.h"
 
 #include <windows.h>
@@ -91,7 +91,7 @@ public:
 
     std::chrono::steady_clock::time_point now() override { return std::chrono::steady_clock::now(); }
 
-    void pause(std::chrono::milliseconds duration) override { waitRespondingToPaint(duration); }
+    void pause(std::chrono::milliseconds duration) override { waitIgnoringInput(duration); }
 };
 
 FileSystem* installed = nullptr;

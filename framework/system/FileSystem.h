@@ -64,8 +64,8 @@ public:
     virtual void pause(std::chrono::milliseconds duration) = 0;
 };
 
-// The real file system: Win32, the steady clock, and a pause during which the thread's windows
-// keep painting (waitRespondingToPaint).
+// The real file system: Win32, the steady clock, and a pause during which the thread goes on
+// dispatching its messages, input to its windows aside (waitIgnoringInput).
 FileSystem& realFileSystem();
 // The one replacements use now.
 FileSystem& installedFileSystem();
