@@ -97,8 +97,9 @@ ExclusiveAccess probeExclusiveAccess(const std::string& path)
     const FileError attributeError = files.attributes(path, attributes);
     if (isLockError(attributeError))
         return ExclusiveAccess::InUse;
+    const bool isAbsent = attributeError == ERROR_FILE_NOT_FOUND || attributeError == ERROR_PATH_NOT_FOUND;
     if (attributeError == ERROR_SUCCESS ? (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0
-                                        : attributeError != ERROR_FILE_NOT_FOUND && attributeError != ERROR_PATH_NOT_FOUND)
+                                        : !isAbsent)
         return ExclusiveAccess::Denied;
 
     native::KernelHandle handle = nullptr;

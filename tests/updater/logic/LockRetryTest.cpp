@@ -4,83 +4,47 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace std::chrono_literals;
 using velmora::AttemptResult;
 using velmora::LockRetry;
 
-namespace {
-
-struct Attempts {
-    AttemptResult result;
-    int attempts;
-    std::vector<std::chrono::milliseconds> pauses;
-};
-
-// Attempts answer `answers` in turn (the last one from then on); each takes `attemptTime`.
-Attempts retry(const std::vector<AttemptResult>& answers, std::chrono::milliseconds attemptTime = 0ms)
-{
-    LockRetry::Clock::time_point now{};
-    Attempts run{AttemptResult::Failed, 0, {}};
-    const LockRetry lockRetry([&] { return now; },
-                              [&](std::chrono::milliseconds pause) {
-                                  run.pauses.push_back(pause);
-                                  now += pause;
-                              });
-    run.result = lockRetry.run([&] {
-        now += attemptTime;
-        const std::size_t index = std::min<std::size_t>(static_cast<std::size_t>(run.attempts++), answers.size() - 1);
-        return answers[index];
-    });
-    return run;
-}
-
-std::chrono::milliseconds total(const std::vector<std::chrono::milliseconds>& pauses)
-{
-    std::chrono::milliseconds sum{0};
-    for (auto pause : pauses)
-        sum += pause;
-    return sum;
-}
-
-}  // namespace
-
-TEST(LockRetry, OnlyALockIsTriedAgainAndTheFirstOtherAnswerEndsTheWait)
+TEST(LockRetry, OnlyALockIsTriedAgainEveryQuarterSecondForThreeSecondsAttemptsIncluded)
 {
     using enum AttemptResult;
     const struct {
-        std::vector<AttemptResult> answers;
+        std::vector<AttemptResult> answers;  // in turn, the last one from then on
+        std::chrono::milliseconds attemptTime;
         AttemptResult result;
         int attempts;
+        std::chrono::milliseconds paused;
     } cases[] = {
-        {{Done}, Done, 1},
-        {{Failed}, Failed, 1},
-        {{Locked, Locked, Done}, Done, 3},
-        {{Locked, Failed, Done}, Failed, 2},
+        {{Done}, 0ms, Done, 1, 0ms},
+        {{Failed}, 0ms, Failed, 1, 0ms},
+        {{Locked, Locked, Done}, 0ms, Done, 3, 500ms},
+        {{Locked, Failed, Done}, 0ms, Failed, 2, 250ms},
+        {{Locked}, 0ms, Locked, 13, 3000ms},  // at 0, 0.25, ... 3 s
+        // At 0, 0.35, ... 2.8 s; the last pause is cut short so that the last attempt is at 3 s.
+        {{Locked}, 100ms, Locked, 10, 8 * 250ms + 100ms},
     };
     for (const auto& each : cases) {
-        const Attempts run = retry(each.answers);
-        EXPECT_EQ(run.result, each.result);
-        EXPECT_EQ(run.attempts, each.attempts);
-        EXPECT_EQ(run.pauses, std::vector<std::chrono::milliseconds>(each.attempts - 1, LockRetry::interval));
+        LockRetry::Clock::time_point now{};
+        std::chrono::milliseconds paused{0};
+        int attempts = 0;
+        const LockRetry retry([&] { return now; },
+                              [&](std::chrono::milliseconds pause) {
+                                  EXPECT_LE(pause, LockRetry::interval);
+                                  paused += pause;
+                                  now += pause;
+                              });
+        const AttemptResult result = retry.run([&] {
+            now += each.attemptTime;
+            return each.answers[std::min<std::size_t>(static_cast<std::size_t>(attempts++), each.answers.size() - 1)];
+        });
+        EXPECT_EQ(result, each.result);
+        EXPECT_EQ(attempts, each.attempts);
+        EXPECT_EQ(paused, each.paused);
     }
-}
-
-TEST(LockRetry, AFileHeldForGoodIsTriedEveryQuarterSecondForThreeSecondsThenGivenUp)
-{
-    const Attempts run = retry({AttemptResult::Locked});
-    EXPECT_EQ(run.result, AttemptResult::Locked);
-    EXPECT_EQ(run.attempts, 13);  // at 0, 0.25, ... 3 s
-    EXPECT_EQ(total(run.pauses), 3000ms);
-}
-
-TEST(LockRetry, TheTimeAttemptsTakeCountsTowardsTheWait)
-{
-    // Attempts of 0.1 s start at 0, 0.35, ... 2.8 s; the last pause is cut to end at 3 s.
-    const Attempts run = retry({AttemptResult::Locked}, 100ms);
-    EXPECT_EQ(run.attempts, 10);
-    std::vector<std::chrono::milliseconds> expected(8, 250ms);
-    expected.push_back(100ms);
-    EXPECT_EQ(run.pauses, expected);
 }
