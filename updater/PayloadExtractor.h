@@ -10,6 +10,10 @@
 // SHA-256 beside it (resource <name>_SHA256 of the same type, 64 hex digits). The payload is
 // checked against it before anything is written, and the temporary file is read back and checked
 // again before it replaces the installed executable.
+//
+// A target that another program holds open for a moment (a scanner, the indexer, Explorer) is
+// waited for, both before writing and at the final rename (updater/logic/LockRetry.h), with the
+// clock and the pause of the installed file system (framework/system/FileSystem.h).
 
 #include "framework/core/Sha256.h"
 
@@ -34,7 +38,7 @@ using AfterPayloadWritten = std::function<void(fw::FileReplacement&)>;
 
 // Replaces `targetPath` with the bytes of the resource `resourceName` of type `resourceType`.
 // True on success. False, with the target unchanged, when the payload does not match its digest,
-// the target is in use (typically Velmora running) or cannot be opened, its folder does not exist,
+// the target stays in use (typically Velmora running) or cannot be opened, its folder does not exist,
 // the payload cannot be written completely (a full disk), what was written reads back different,
 // or the target cannot be replaced.
 // A missing payload or digest resource raises fw::ResourceError "Resource <name> not found"

@@ -141,6 +141,10 @@ void TForm1::Button2Click()
         return;
     }
     const std::string target = installationFolder_ + "\\Velmora.exe";
+    // While the update waits for a file that another program holds for a moment, the button keeps
+    // the down face of the press that started it, which shows that it is at work; the wait takes
+    // no input (framework/system/InputlessWait.h), so a second click or Enter does nothing. The
+    // button stays enabled: disabling it would pass a keyboard user's focus on to "Inchide".
     if (!extractPayload(payloadResourceType, payloadResourceName, target)) {
         fw::showMessageDialog(closeVelmoraFirstMessage, fw::DialogType::Error);
         return;

@@ -53,68 +53,90 @@ std::string folderPrefixOf(const std::string& path)
     return {};
 }
 
-// Removes the temporary files that earlier runs left in the folder (a crash, a power cut) and
-// tells which numbers they had. Those numbers are not reused in this run: a file that someone
-// still holds open stays, and a removed one may keep its name until its last handle is closed.
-std::vector<bool> removeStaleTemporaryFiles(const std::string& folderPrefix)
+// Removes the temporary files that earlier runs left in the folder (a crash, a power cut, a
+// removal that failed) and tells which numbers they had. Those numbers are not reused in this
+// run: a file that someone still holds open stays, and a removed one may keep its name until its
+// last handle is closed. A folder that cannot be searched is not cleaned this time.
+std::vector<bool> removeStaleTemporaryFiles(FileSystem& files, const std::string& folderPrefix)
 {
     std::vector<bool> isTaken(temporaryNameCount, false);
-    WIN32_FIND_DATAA found;
-    // The wildcard also matches short 8.3 names, so every long name is checked again.
-    const UniqueFileSearch search(
-        FindFirstFileA((folderPrefix + std::string(temporaryPrefix) + "*").c_str(), &found));
-    if (!search)
+    std::vector<FoundFile> found;
+    if (files.find(folderPrefix + std::string(temporaryPrefix) + "*", found) != ERROR_SUCCESS)
         return isTaken;
-    do {
-        const int number = temporaryNumber(found.cFileName);
-        if (number < 0 || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    // The wildcard also matches short 8.3 names, so every long name is checked again.
+    for (const FoundFile& entry : found) {
+        const int number = temporaryNumber(entry.name);
+        if (number < 0 || entry.isFolder)
             continue;
         isTaken[static_cast<std::size_t>(number)] = true;
-        DeleteFileA((folderPrefix + found.cFileName).c_str());
-    } while (FindNextFileA(search.get(), &found));
+        files.remove(folderPrefix + entry.name);
+    }
     return isTaken;
+}
+
+bool isLockError(FileError error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+
+// Access denied on a plain file that is not read-only is someone else holding it: a running
+// program's image is refused that way by MoveFileExA.
+bool isHeldPlainFile(FileSystem& files, const std::string& path)
+{
+    unsigned long attributes = 0;
+    return files.attributes(path, attributes) == ERROR_SUCCESS &&
+           !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
 }
 
 }  // namespace
 
 ExclusiveAccess probeExclusiveAccess(const std::string& path)
 {
+    FileSystem& files = installedFileSystem();
     // Windows refuses to open a read-only file for writing, but Wine running as root opens it all
     // the same (it keeps the attribute as missing write permission bits, which root ignores).
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        SetLastError(ERROR_ACCESS_DENIED);
+    // Attributes that cannot be read cannot say it is not read-only.
+    unsigned long attributes = 0;
+    const FileError attributeError = files.attributes(path, attributes);
+    if (isLockError(attributeError))
+        return ExclusiveAccess::InUse;
+    const bool isAbsent = attributeError == ERROR_FILE_NOT_FOUND || attributeError == ERROR_PATH_NOT_FOUND;
+    if (attributeError == ERROR_SUCCESS ? (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0
+                                        : !isAbsent)
         return ExclusiveAccess::Denied;
-    }
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file)
+
+    native::KernelHandle handle = nullptr;
+    const FileError error = files.open(path, OpenMode::ExistingExclusive, handle);
+    OpenedFile file(files, handle);
+    if (error == ERROR_SUCCESS)
         return ExclusiveAccess::Granted;
-    return GetLastError() == ERROR_FILE_NOT_FOUND ? ExclusiveAccess::NoSuchFile
-                                                  : ExclusiveAccess::Denied;
+    if (error == ERROR_FILE_NOT_FOUND)
+        return ExclusiveAccess::NoSuchFile;
+    if (isLockError(error) || (error == ERROR_ACCESS_DENIED && attributeError == ERROR_SUCCESS))
+        return ExclusiveAccess::InUse;
+    return ExclusiveAccess::Denied;
 }
 
-FileReplacement::FileReplacement(std::string targetPath) : targetPath_(std::move(targetPath))
+FileReplacement::FileReplacement(std::string targetPath)
+    : files_(installedFileSystem()), targetPath_(std::move(targetPath))
 {
     // The temporary file must be in the target's folder: only a rename within one volume is a
     // single step.
     const std::string folder = folderPrefixOf(targetPath_);
-    const std::vector<bool> isTaken = removeStaleTemporaryFiles(folder);
+    const std::vector<bool> isTaken = removeStaleTemporaryFiles(files_, folder);
     int attempts = 0;
     for (int number = 0; number < temporaryNameCount && attempts < 100; ++number) {
         if (isTaken[number])
             continue;
         ++attempts;
         std::string candidate = folder + temporaryName(number);
-        // CREATE_NEW: a file of that name made meanwhile (another updater at work) is never
+        // A new file only: one of that name made meanwhile (another updater at work) is never
         // overwritten or removed.
-        file_.reset(CreateFileA(candidate.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file_) {
+        native::KernelHandle handle = nullptr;
+        const FileError error = files_.open(candidate, OpenMode::NewExclusive, handle);
+        if (error == ERROR_SUCCESS) {
+            file_ = OpenedFile(files_, handle);
             temporaryPath_ = std::move(candidate);
             return;
         }
-        const DWORD error = GetLastError();
+        lastError_ = error;
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
             return;
     }
@@ -122,54 +144,72 @@ FileReplacement::FileReplacement(std::string targetPath) : targetPath_(std::move
 
 FileReplacement::~FileReplacement()
 {
-    file_.reset();  // a file must be closed before it can be deleted
+    file_.close();  // a file must be closed before it can be deleted
+    // A removal that fails leaves the file to the next replacement in this folder, which removes
+    // it before it writes.
     if (!isCommitted_ && !temporaryPath_.empty())
-        DeleteFileA(temporaryPath_.c_str());
+        files_.remove(temporaryPath_);
+}
+
+bool FileReplacement::fail(FileError error)
+{
+    lastError_ = error;
+    return false;
 }
 
 bool FileReplacement::write(std::span<const std::byte> bytes)
 {
-    if (!file_ || bytes.size() > MAXDWORD)  // one WriteFile call moves at most 4 GiB - 1
-        return false;
-    DWORD written = 0;
-    const BOOL isWritten = WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
-                                     &written, nullptr);
-    return isWritten && written == bytes.size();
+    if (!file_)
+        return fail(ERROR_INVALID_HANDLE);
+    std::size_t written = 0;
+    if (const FileError error = files_.write(file_.get(), bytes, written))
+        return fail(error);
+    return written == bytes.size() || fail(ERROR_DISK_FULL);  // what a short write means on a disk
 }
 
 bool FileReplacement::readBack(const std::function<void(std::span<const std::byte>)>& consume)
 {
-    LARGE_INTEGER start{};
-    if (!file_ || !SetFilePointerEx(file_.get(), start, nullptr, FILE_BEGIN))
-        return false;
+    if (!file_)
+        return fail(ERROR_INVALID_HANDLE);
     std::vector<std::byte> piece(64 * 1024);
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(file_.get(), piece.data(), static_cast<DWORD>(piece.size()), &read, nullptr))
-            return false;
+    for (std::uint64_t offset = 0;;) {
+        std::size_t read = 0;
+        if (const FileError error = files_.read(file_.get(), offset, piece, read))
+            return fail(error);
         if (read == 0)
             return true;  // end of file
         consume(std::span(piece).first(read));
+        offset += read;
     }
 }
 
-bool FileReplacement::commit()
+CommitResult FileReplacement::commit()
 {
     assert(!isCommitted_);
-    if (!file_)
-        return false;
-    // The rename must not reach the disk before the data does, or a power cut could leave the
-    // target named but empty.
-    if (!FlushFileBuffers(file_.get()))
-        return false;
-    file_.reset();
-    // Not ReplaceFileA: it can move a running program's image aside and so succeed while that
-    // program keeps running from the renamed file. MoveFileExA onto a running image fails.
-    if (!MoveFileExA(temporaryPath_.c_str(), targetPath_.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return false;
-    isCommitted_ = true;
-    return true;
+    if (!isClosed_) {
+        if (!file_) {
+            lastError_ = ERROR_INVALID_HANDLE;
+            return CommitResult::Failed;
+        }
+        // The rename must not reach the disk before the data does, or a power cut could leave the
+        // target named but empty.
+        lastError_ = files_.flush(file_.get());
+        // A close that fails may have lost what the system still held of the file.
+        if (lastError_ == ERROR_SUCCESS)
+            lastError_ = file_.close();
+        if (lastError_ != ERROR_SUCCESS)
+            return CommitResult::Failed;
+        isClosed_ = true;
+    }
+    const FileError error = files_.move(temporaryPath_, targetPath_);
+    if (error == ERROR_SUCCESS) {
+        isCommitted_ = true;
+        return CommitResult::Committed;
+    }
+    lastError_ = error;
+    if (isLockError(error) || (error == ERROR_ACCESS_DENIED && isHeldPlainFile(files_, targetPath_)))
+        return CommitResult::TargetInUse;
+    return CommitResult::Failed;
 }
 
 }  // namespace fw

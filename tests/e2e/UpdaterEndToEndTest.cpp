@@ -72,9 +72,13 @@ TEST_F(UpdaterEndToEnd, RunningVelmoraIsLeftUntouchedAndTheUserIsAskedToCloseIt)
     UpdaterDriver updater(updaterPath());
     ASSERT_TRUE(updater.waitForWindow());
     ASSERT_TRUE(updater.waitForReportLines(2));
+    const auto clicked = std::chrono::steady_clock::now();
     updater.clickUpdateButton();
     DialogContents dialog;
     ASSERT_TRUE(updater.waitForDialog(dialog));
+    // After the three seconds for which a file held by another program is waited, not longer.
+    EXPECT_GE(std::chrono::steady_clock::now() - clicked, 2500ms);
+    EXPECT_LT(std::chrono::steady_clock::now() - clicked, 6s);
     updater.saveScreenshot("4-velmora-running");
     EXPECT_EQ(dialog.caption, "Error");
     EXPECT_EQ(dialog.text, "Inchideti mai intai Velmora!");

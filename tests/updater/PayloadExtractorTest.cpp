@@ -202,7 +202,7 @@ TEST(PayloadExtractorTest, RefusesWhileVelmoraRunsAndLeavesItAsItWas)
         const std::string payload = largePayload();
         fw::FileReplacement replacement(target);
         ASSERT_TRUE(replacement.write(std::as_bytes(std::span(payload.data(), payload.size()))));
-        EXPECT_FALSE(replacement.commit());
+        EXPECT_EQ(replacement.commit(), fw::CommitResult::TargetInUse);
     }
     EXPECT_TRUE(hasContent(target, installed));
     EXPECT_EQ(folder.fileNames(), onlyTheTarget);

@@ -13,6 +13,7 @@
 
 namespace {
 
+using fw::CommitResult;
 using fw::ExclusiveAccess;
 using fw::FileReplacement;
 using fw::test::ScratchFolder;
@@ -50,7 +51,7 @@ TEST(FileReplacementTest, ProbeTellsFreeAbsentAndBusyFilesApartWithoutChangingTh
     {
         const fw::UniqueFile holder = openExclusively(target);
         ASSERT_TRUE(holder);
-        EXPECT_EQ(fw::probeExclusiveAccess(target), ExclusiveAccess::Denied);
+        EXPECT_EQ(fw::probeExclusiveAccess(target), ExclusiveAccess::InUse);
     }
     EXPECT_EQ(readWholeFile(target), "installed");
 
@@ -72,7 +73,7 @@ TEST(FileReplacementTest, CommitReplacesTheTargetAndLeavesNoTemporaryFile)
         EXPECT_EQ(folder.fileNames().size(), 2u);
         ASSERT_TRUE(replacement.write(bytesOf("new")));
         EXPECT_EQ(readWholeFile(target), "old content, longer than the new one");  // not yet
-        ASSERT_TRUE(replacement.commit());
+        ASSERT_EQ(replacement.commit(), CommitResult::Committed);
     }
     EXPECT_EQ(readWholeFile(target), "new");
     EXPECT_EQ(folder.fileNames(), std::vector<std::string>{"Velmora.exe"});
@@ -85,7 +86,7 @@ TEST(FileReplacementTest, CreatesTheTargetWhenThereIsNone)
     {
         FileReplacement replacement(target);
         ASSERT_TRUE(replacement.write(bytesOf("")));  // an empty payload is still a file
-        ASSERT_TRUE(replacement.commit());
+        ASSERT_EQ(replacement.commit(), CommitResult::Committed);
     }
     EXPECT_EQ(readWholeFile(target), "");
     EXPECT_EQ(folder.fileNames(), std::vector<std::string>{"Velmora.exe"});
@@ -125,7 +126,7 @@ TEST(FileReplacementTest, RemovesOnlyTheTemporaryFilesThatEarlierRunsLeft)
     {
         FileReplacement replacement(target);
         ASSERT_TRUE(replacement.write(bytesOf("new")));
-        ASSERT_TRUE(replacement.commit());
+        ASSERT_EQ(replacement.commit(), CommitResult::Committed);
     }
     EXPECT_EQ(readWholeFile(target), "new");
     for (const auto& name : stale)
@@ -144,7 +145,7 @@ TEST(FileReplacementTest, AMissingFolderFailsWithoutCreatingIt)
     FileReplacement replacement(missing + "\\Velmora.exe");
     EXPECT_FALSE(replacement.isOpen());
     EXPECT_FALSE(replacement.write(bytesOf("payload")));
-    EXPECT_FALSE(replacement.commit());
+    EXPECT_EQ(replacement.commit(), CommitResult::Failed);
     EXPECT_FALSE(fw::test::fileExists(missing));
 }
 
@@ -157,7 +158,7 @@ TEST(FileReplacementTest, AFailedRenameLeavesTheTargetAndRemovesTheTemporaryFile
     {
         FileReplacement replacement(target.path());
         ASSERT_TRUE(replacement.write(bytesOf("payload")));
-        EXPECT_FALSE(replacement.commit());
+        EXPECT_EQ(replacement.commit(), CommitResult::Failed);
     }
     EXPECT_EQ(GetFileAttributesA(target.path().c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_TRUE(folder.fileNames().empty());
@@ -184,6 +185,6 @@ TEST(FileReplacementTest, ReadBackGivesExactlyWhatWasWrittenAndLaterWritesAppend
     EXPECT_GT(pieces, 1u);
 
     ASSERT_TRUE(replacement.write(bytesOf("tail")));
-    ASSERT_TRUE(replacement.commit());
+    ASSERT_EQ(replacement.commit(), CommitResult::Committed);
     EXPECT_TRUE(fw::test::hasContent(target, content + "tail"));
 }
