@@ -68,6 +68,7 @@ set(velmora_private_headers
   framework/ui/accessibility/PanelAccessible.h
   framework/ui/accessibility/PanelAccessibility.h
   framework/ui/controls/ControlCanvas.h             # a control's canvas outside WM_PAINT
+  framework/ui/controls/FormTabStops.h              # what the keyboard router walks and asks
   framework/ui/controls/InputRouter.h               # the routing of pointer and keys; its rules
   framework/ui/controls/KeyboardRouter.h            # are written in GraphicControl.h, which is
   framework/ui/controls/PointerRouter.h             # public

@@ -1,67 +1,20 @@
 #include "framework/ui/controls/KeyboardRouter.h"
 
 #include "framework/core/RunHandler.h"
+#include "framework/ui/controls/FormTabStops.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/Panel.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <limits>
 
 namespace fw {
 namespace {
 
-constexpr const char* tabOrderProperty = "FwTabOrder";
-constexpr const char* creationNumberProperty = "FwMadeAt";
-
 bool isHeld(int virtualKey) { return GetKeyState(virtualKey) < 0; }
 
-// What a child window that is not ours wants of the keyboard (WM_GETDLGCODE, as a dialog asks).
-LRESULT dialogCodeOf(HWND window, unsigned message, WPARAM wParam, LPARAM lParam)
-{
-    MSG asked{window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
-    return SendMessageA(window, WM_GETDLGCODE, wParam, reinterpret_cast<LPARAM>(&asked));
-}
-
-bool isEditControl(HWND window)
-{
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    return lstrcmpiA(name, "Edit") == 0;
-}
-
-// Enter in a focused child window: kept by one that wants every key, except an edit control
-// without ES_WANTRETURN, which in a dialog hands Enter on to the default button. So a single-line
-// or read-only report box lets Enter press the default; an editable one with ES_WANTRETURN breaks
-// the line.
-bool keepsEnter(HWND window, WPARAM wParam, LPARAM lParam)
-{
-    const LRESULT wanted = dialogCodeOf(window, WM_KEYDOWN, wParam, lParam);
-    if (!(wanted & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)))
-        return false;
-    return !isEditControl(window) || (GetWindowLongPtrA(window, GWL_STYLE) & ES_WANTRETURN);
-}
-
-HANDLE propertyValue(long long value) { return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(value)); }
-
 }  // namespace
-
-void setWindowTabOrder(native::WindowHandle window, int tabOrder)
-{
-    SetPropA(window, tabOrderProperty, propertyValue(tabOrder));
-}
-
-void setWindowCreationNumber(native::WindowHandle window, long long madeAt)
-{
-    SetPropA(window, creationNumberProperty, propertyValue(madeAt));
-}
-
-void forgetWindowTabStop(native::WindowHandle window)
-{
-    RemovePropA(window, tabOrderProperty);
-    RemovePropA(window, creationNumberProperty);
-}
 
 void KeyboardRouter::addForm(native::WindowHandle form, KeyPreview preview)
 {
@@ -224,24 +177,11 @@ bool KeyboardRouter::character(native::WindowHandle window, unsigned long long w
 
 bool KeyboardRouter::offerDialogChar(native::WindowHandle form, unsigned character)
 {
-    // A handler may create or free panels and controls: walk copies and look each one up again.
-    const std::vector<Panel*> panels = Panel::livePanels();
-    for (Panel* panel : panels) {
-        const auto isLive = [&] {
-            const auto& live = Panel::livePanels();
-            return std::find(live.begin(), live.end(), panel) != live.end();
-        };
-        if (!isLive() || GetAncestor(panel->handle(), GA_ROOT) != form)
-            continue;
-        for (int index = 0; isLive() && index < panel->controlCount(); ++index) {
-            bool used = false;
-            GraphicControl& control = panel->control(index);
-            runHandler([&] { used = control.dialogChar(character); });
-            if (used)
-                return true;
-        }
-    }
-    return false;
+    return untilOneOfItsControlsTakes(form, [&](GraphicControl& control) {
+        bool used = false;
+        runHandler([&] { used = control.dialogChar(character); });
+        return used;
+    });
 }
 
 bool KeyboardRouter::pressDefault(native::WindowHandle form)
@@ -255,44 +195,11 @@ bool KeyboardRouter::pressDefault(native::WindowHandle form)
     return pressed;
 }
 
-std::vector<KeyboardRouter::Stop> KeyboardRouter::stopsOf(native::WindowHandle form) const
-{
-    std::vector<Stop> stops;
-    for (Panel* panel : Panel::livePanels()) {
-        if (GetAncestor(panel->handle(), GA_ROOT) != form)
-            continue;
-        for (int index = 0; index < panel->controlCount(); ++index) {
-            GraphicControl& control = panel->control(index);
-            if (control.isTabStop())
-                stops.push_back({{control.tabOrder(), control.madeAt(),
-                                  control.canTakeFocus() ? Focusable::Yes : Focusable::No},
-                                 &control});
-        }
-    }
-    EnumChildWindows(
-        form,
-        [](HWND window, LPARAM list) {
-            if (GetWindowLongPtrA(window, GWL_STYLE) & WS_TABSTOP) {
-                const auto madeAt = reinterpret_cast<INT_PTR>(GetPropA(window, creationNumberProperty));
-                const bool focusable = IsWindowVisible(window) && IsWindowEnabled(window);
-                reinterpret_cast<std::vector<Stop>*>(list)->push_back(
-                    {{static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, tabOrderProperty))),
-                      madeAt ? madeAt : std::numeric_limits<long long>::max(),
-                      focusable ? Focusable::Yes : Focusable::No},
-                     nullptr,
-                     window});
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&stops));
-    return stops;
-}
-
 bool KeyboardRouter::moveFocus(native::WindowHandle form, TabDirection direction)
 {
-    std::vector<Stop> stops = stopsOf(form);
+    std::vector<FormTabStop> stops = tabStopsOf(form);
     HWND focus = GetFocus();
-    const auto current = std::find_if(stops.begin(), stops.end(), [&](const Stop& stop) {
+    const auto current = std::find_if(stops.begin(), stops.end(), [&](const FormTabStop& stop) {
         return stop.control ? stop.control == focusedOn(focus) : stop.window == focus;
     });
     std::optional<std::size_t> from;
@@ -301,21 +208,18 @@ bool KeyboardRouter::moveFocus(native::WindowHandle form, TabDirection direction
     return focusNext(std::move(stops), from, direction);
 }
 
-bool KeyboardRouter::focusNext(std::vector<Stop> stops, std::optional<std::size_t> from, TabDirection direction)
+bool KeyboardRouter::focusNext(std::vector<FormTabStop> stops, std::optional<std::size_t> from, TabDirection direction)
 {
     std::vector<TabStop> order;
-    for (const Stop& stop : stops)
+    for (const FormTabStop& stop : stops)
         order.push_back(stop.order);
     const std::optional<std::size_t> next = nextTabStop(order, from, direction);
     if (!next)
         return false;
-    const Stop& stop = stops[*next];
+    const FormTabStop& stop = stops[*next];
     if (stop.control)
         return setFocus(*stop.control);
-    SetFocus(stop.window);
-    // As a dialog does: a text box reached with Tab has its whole text selected, ready to copy.
-    if (dialogCodeOf(stop.window, WM_KEYDOWN, VK_TAB, 0) & DLGC_HASSETSEL)
-        SendMessageA(stop.window, EM_SETSEL, 0, -1);
+    focusChildWindow(stop.window);
     return true;
 }
 
@@ -412,8 +316,8 @@ void KeyboardRouter::passFocusOn(FormState& form, GraphicControl& control)
         return;  // the form is inactive: it gets the focus back on its own when activated
     const native::WindowHandle formWindow = form.form;
     // The control is no stop any more (hidden, disabled or gone): the walk starts where it stood.
-    std::vector<Stop> stops = stopsOf(formWindow);
-    std::erase_if(stops, [&](const Stop& stop) { return stop.control == &control; });
+    std::vector<FormTabStop> stops = tabStopsOf(formWindow);
+    std::erase_if(stops, [&](const FormTabStop& stop) { return stop.control == &control; });
     stops.push_back({{control.tabOrder(), control.madeAt(), Focusable::No}, nullptr, nullptr});
     const std::size_t from = stops.size() - 1;
     if (!focusNext(std::move(stops), from, TabDirection::Forward))

@@ -17,6 +17,7 @@
 // Pointers to controls are not owned; every control that leaves its panel or goes away is
 // forgotten here (InputRouter::controlLeavesPanel, InputRouter::forget).
 
+#include "framework/ui/controls/FormTabStops.h"
 #include "framework/ui/model/TabOrder.h"
 #include "framework/win32/NativeTypes.h"
 
@@ -91,13 +92,6 @@ private:
         native::WindowHandle savedFocus = nullptr;  // not owned
         bool showsFocusCues = false;
     };
-    // One entry of the Tab order: a window-less control or a child window.
-    struct Stop {
-        TabStop order;
-        GraphicControl* control = nullptr;    // not owned
-        native::WindowHandle window = nullptr;  // not owned
-    };
-
     FormState* stateOf(native::WindowHandle window);  // the form that holds `window`
     const FormState* stateOf(native::WindowHandle window) const;
     GraphicControl* focusedOn(native::WindowHandle window) const;
@@ -107,9 +101,8 @@ private:
     bool offerDialogChar(native::WindowHandle form, unsigned character);
     bool pressDefault(native::WindowHandle form);
 
-    std::vector<Stop> stopsOf(native::WindowHandle form) const;
     // Moves the focus from `from` (a stop of `stops`, or none) in `direction`.
-    bool focusNext(std::vector<Stop> stops, std::optional<std::size_t> from, TabDirection direction);
+    bool focusNext(std::vector<FormTabStop> stops, std::optional<std::size_t> from, TabDirection direction);
     // A focused control that can no longer hold the focus passes it to the stop after it.
     void passFocusOn(FormState& form, GraphicControl& control);
     // Shows or hides the form's cues and tells its window (WM_CHANGEUISTATE); follow...() only
@@ -122,12 +115,5 @@ private:
     std::vector<FormState> forms_;
     GraphicControl* focused_ = nullptr;  // not owned; the control told focusGained() last
 };
-
-// The TabOrder and creation number of one of our child windows that can be a tab stop (the
-// memo), kept with the window; forgetWindowTabStop() takes them off before it goes. A child
-// window without them is ordered as TabOrder 0, after everything of ours.
-void setWindowTabOrder(native::WindowHandle window, int tabOrder);
-void setWindowCreationNumber(native::WindowHandle window, long long madeAt);
-void forgetWindowTabStop(native::WindowHandle window);
 
 }  // namespace fw

@@ -1,7 +1,7 @@
 #include "framework/ui/windows/Memo.h"
 
 #include "framework/core/Error.h"
-#include "framework/ui/controls/KeyboardRouter.h"
+#include "framework/ui/controls/FormTabStops.h"
 #include "framework/ui/model/Dpi.h"
 #include "framework/ui/model/TabOrder.h"
 #include "framework/win32/DisplayDpi.h"
