@@ -57,8 +57,9 @@ TEST_F(LbContrastFaceTest, EveryStyleAndStateStandsInThePairOfTheTheme)
                 EXPECT_GT(captionInk, 10) << "the caption";
                 EXPECT_EQ(bitmap->pixel(w - 5, 5), expectedFace);
                 EXPECT_EQ(style == bsQuicken ? bitmap->pixel(w / 2, 0) : bitmap->pixel(0, h / 2), ink) << "the frame";
-                if (state == State::Focused)  // the cue's first dot, in the caption's colour
+                if (state == State::Focused) {  // the cue's first dot, in the caption's colour
                     EXPECT_TRUE(bitmap->pixel(3, 3) == ink && bitmap->pixel(4, 3) == expectedFace);
+                }
                 if (state == State::WithArrow) {  // its top row and its tip
                     EXPECT_TRUE(bitmap->pixel(w - 11, h / 2 - 1) == ink && bitmap->pixel(w - 9, h / 2 + 1) == ink);
                 }
