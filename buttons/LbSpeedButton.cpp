@@ -214,12 +214,7 @@ void TLbSpeedButton::paint(fw::Canvas& canvas)
         return;  // nothing to show, and a bitmap needs a size
     const LbSpeedButtonFace face(*this);
     fw::Bitmap bitmap(area.width, area.height);
-    if (face.hasSeeThroughParts()) {
-        bitmap.setTransparent(true);
-        bitmap.setTransparentColor(LbKeyColor);
-        bitmap.canvas().brush().setColor(LbKeyColor);
-        bitmap.canvas().fillRect({0, 0, area.width, area.height});
-    }
+    LbPrepareFaceBitmap(bitmap, face.inputs());
     LbPaintFace(bitmap.canvas(), face.inputs());
     canvas.draw(0, 0, bitmap);
 }
