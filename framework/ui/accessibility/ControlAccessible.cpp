@@ -3,13 +3,9 @@
 #include "framework/core/Accelerator.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/accessibility/PanelAccessibility.h"
+#include "framework/win32/LeadByte.h"
 
 namespace fw {
-namespace {
-
-bool isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
-}  // namespace
 
 ControlAccessible::ControlAccessible(PanelAccessibility& host, GraphicControl& control)
     : host_(&host), control_(&control)
