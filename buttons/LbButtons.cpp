@@ -195,6 +195,23 @@ void LbDrawGlyphCell(fw::Canvas& canvas, const fw::Bitmap& glyph, int x, int y, 
     LbDrawScaledBitmap(canvas, x, y, cell, fw::scaleForDpi(cellWidth, dpi), fw::scaleForDpi(cellHeight, dpi));
 }
 
+bool LbHasSeeThroughParts(const LbFaceInputs& inputs)
+{
+    return inputs.transparent || inputs.style == bsModern || inputs.style == bsShape || inputs.style == bsQuicken;
+}
+
+void LbPrepareFaceBitmap(fw::Bitmap& bitmap, const LbFaceInputs& inputs)
+{
+    if (!LbHasSeeThroughParts(inputs))
+        return;
+    bitmap.setTransparent(true);
+    bitmap.setTransparentColor(LbKeyColor);
+    if (inputs.style == bsShape)
+        return;
+    bitmap.canvas().brush().setColor(LbKeyColor);
+    bitmap.canvas().fillRect({0, 0, inputs.width, inputs.height});
+}
+
 void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
 {
     // A disabled button is never drawn pressed, whatever Down says.

@@ -1,9 +1,9 @@
 #pragma once
 // The face painter of the button library: one stateless function that draws a complete button
 // face (background, frame, caption, glyph, drop-down arrow) onto a canvas from its inputs, and
-// the three helpers it uses. A control gathers its properties and state, hands them over with the
-// canvas of an off-screen bitmap of its size (already filled with LbKeyColor when the face is to
-// have see-through parts) and copies the bitmap to the screen afterwards.
+// the helpers it uses. A control gathers its properties and state, prepares an off-screen bitmap
+// of its size with LbPrepareFaceBitmap, hands its canvas over with the inputs and copies the
+// bitmap to the screen afterwards.
 //
 // A face is designed in pixels at 96 DPI and painted at its real size: the gradient, frame and
 // caption span the width and height given, and the insets, corners, margins, press offset, glyph
@@ -72,6 +72,16 @@ struct LbFaceInputs {
 };
 
 void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& inputs);
+
+// Whether the face shows what lies under it in places: Transparent, and the styles that are not
+// rectangular (bsModern, bsShape, bsQuicken).
+bool LbHasSeeThroughParts(const LbFaceInputs& inputs);
+
+// Makes `bitmap`, of the face's size, ready for LbPaintFace. For a face with see-through parts
+// the bitmap becomes see-through in LbKeyColor, whose pixels are then not copied, and is filled
+// with it where the painter leaves pixels alone: everywhere but under bsShape, which fills its
+// whole face with the key colour itself. Any other bitmap is left as it is.
+void LbPrepareFaceBitmap(fw::Bitmap& bitmap, const LbFaceInputs& inputs);
 
 // LbBlendHotTrack with system colours resolved by GetSysColor now.
 fw::TColor LbBlendHotTrack(fw::TColor color, fw::TColor hotTrackColor, int fadeLevel);

@@ -10,15 +10,9 @@
 #include "framework/ui/windows/Form.h"
 #include "framework/ui/controls/ImageList.h"
 #include "framework/ui/app/PopupMenu.h"
-
-#include <windows.h>
+#include "framework/win32/LeadByte.h"
 
 namespace lb {
-namespace {
-
-bool isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
-}  // namespace
 
 TLbSpeedButton::TLbSpeedButton(fw::Component* owner) : fw::GraphicControl(owner)
 {
@@ -214,12 +208,7 @@ void TLbSpeedButton::paint(fw::Canvas& canvas)
         return;  // nothing to show, and a bitmap needs a size
     const LbSpeedButtonFace face(*this);
     fw::Bitmap bitmap(area.width, area.height);
-    if (face.hasSeeThroughParts()) {
-        bitmap.setTransparent(true);
-        bitmap.setTransparentColor(LbKeyColor);
-        bitmap.canvas().brush().setColor(LbKeyColor);
-        bitmap.canvas().fillRect({0, 0, area.width, area.height});
-    }
+    LbPrepareFaceBitmap(bitmap, face.inputs());
     LbPaintFace(bitmap.canvas(), face.inputs());
     canvas.draw(0, 0, bitmap);
 }
@@ -233,7 +222,7 @@ void TLbSpeedButton::mouseDoubleClick(fw::MouseButton button, fw::ShiftState shi
 
 bool TLbSpeedButton::dialogChar(unsigned character)
 {
-    return fw::isAcceleratorOf(character, caption(), isLeadByte) && pressMomentarily();
+    return fw::isAcceleratorOf(character, caption(), fw::isLeadByte) && pressMomentarily();
 }
 
 bool TLbSpeedButton::keyDown(unsigned key, fw::KeyPress press)

@@ -43,10 +43,4 @@ LbSpeedButtonFace::LbSpeedButtonFace(const TLbSpeedButton& button)
         inputs_.contrast = fw::ContrastTheme::colors();
 }
 
-bool LbSpeedButtonFace::hasSeeThroughParts() const
-{
-    return inputs_.transparent || inputs_.style == bsModern || inputs_.style == bsShape ||
-           inputs_.style == bsQuicken;
-}
-
 }  // namespace lb

@@ -1,8 +1,7 @@
 #pragma once
 // LbSpeedButtonFace: what one paint of a TLbSpeedButton's face is made of, gathered from the
 // button's properties, its hover and fade state and the contrast theme (the theme's pairs while
-// it is on and the button follows it): the painter's inputs, and whether the face
-// has see-through parts. It owns the hard-edged copy of the caption font that some faces need
+// it is on and the button follows it): the painter's inputs. It owns the hard-edged copy of the caption font that some faces need
 // (inputs().font points at that copy or at one of the button's fonts) and borrows the button's
 // glyph, so it lives for one paint and the button must not change meanwhile.
 
@@ -23,10 +22,6 @@ public:
     LbSpeedButtonFace& operator=(const LbSpeedButtonFace&) = delete;
 
     const LbFaceInputs& inputs() const { return inputs_; }
-    // Whether the bitmap the face is painted into must first be filled with LbKeyColor, whose
-    // pixels are then not copied to the screen: Transparent, and the styles that are not
-    // rectangular (bsModern, bsShape, bsQuicken).
-    bool hasSeeThroughParts() const;
 
 private:
     std::optional<fw::Font> hardEdgedFont_;

@@ -28,15 +28,14 @@ constexpr TColor shadow = 0x00404040;
 constexpr TColor text = 0x00000080;
 constexpr TColor untouched = 0x00010203;  // no face paints it
 
-// Prepares the bitmap as the speed button does: key colour under faces with see-through parts.
-// Not under bsShape, which must fill its whole face with the key colour itself.
+// Prepares the bitmap as the speed button does, over a colour that no face paints, so that a
+// pixel the painter leaves alone shows.
 inline std::unique_ptr<fw::Bitmap> paint(const LbFaceInputs& inputs)
 {
     auto bitmap = std::make_unique<fw::Bitmap>(inputs.width, inputs.height);
-    const bool hasSeeThroughParts =
-        inputs.transparent || inputs.style == bsModern || inputs.style == bsQuicken;
-    bitmap->canvas().brush().setColor(hasSeeThroughParts && inputs.style != bsShape ? LbKeyColor : untouched);
+    bitmap->canvas().brush().setColor(untouched);
     bitmap->canvas().fillRect({0, 0, inputs.width, inputs.height});
+    LbPrepareFaceBitmap(*bitmap, inputs);
     LbPaintFace(bitmap->canvas(), inputs);
     return bitmap;
 }

@@ -84,12 +84,7 @@ void paintFace(fw::Canvas& sheet, int x, int y, const FaceSize& size, TLbSpeedBu
     }
 
     fw::Bitmap face(size.width, size.height);
-    if (style == bsModern || style == bsShape || style == bsQuicken) {
-        face.setTransparentColor(LbKeyColor);
-        face.setTransparent(true);
-        face.canvas().brush().setColor(LbKeyColor);
-        face.canvas().fillRect({0, 0, size.width, size.height});
-    }
+    LbPrepareFaceBitmap(face, in);
     LbPaintFace(face.canvas(), in);
     sheet.draw(x, y, face);
 }
