@@ -57,7 +57,7 @@ protected:
     template <typename... Outputs>
     static HRESULT clearOutputs(Outputs*... outputs)
     {
-        if (((outputs == nullptr) || ...))
+        if ((!outputs || ...))
             return E_POINTER;
         (clearOutput(outputs), ...);
         return S_OK;
