@@ -28,10 +28,7 @@ ULONG AccessibleObject::Release()
 
 HRESULT AccessibleObject::GetTypeInfoCount(UINT* count)
 {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
-    return S_OK;
+    return clearOutputs(count);
 }
 
 HRESULT AccessibleObject::GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo)
@@ -60,26 +57,22 @@ HRESULT AccessibleObject::put_accValue(VARIANT, BSTR)
 
 HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value)
 {
-    if (!value)
-        return E_POINTER;
-    *value = nullptr;
+    if (const HRESULT cleared = clearOutputs(value); cleared != S_OK)
+        return cleared;
     return notOffered(child);
 }
 
 HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help)
 {
-    if (!help)
-        return E_POINTER;
-    *help = nullptr;
+    if (const HRESULT cleared = clearOutputs(help); cleared != S_OK)
+        return cleared;
     return notOffered(child);
 }
 
 HRESULT AccessibleObject::get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic)
 {
-    if (!helpFile || !topic)
-        return E_POINTER;
-    *helpFile = nullptr;
-    *topic = 0;
+    if (const HRESULT cleared = clearOutputs(helpFile, topic); cleared != S_OK)
+        return cleared;
     return notOffered(child);
 }
 
@@ -87,6 +80,12 @@ HRESULT AccessibleObject::accSelect(long, VARIANT child)
 {
     return notOffered(child);
 }
+
+void AccessibleObject::clearOutput(VARIANT* value) { setEmpty(value); }
+
+void AccessibleObject::clearOutput(long* value) { *value = 0; }
+
+void AccessibleObject::clearOutput(UINT* value) { *value = 0; }
 
 HRESULT AccessibleObject::checkSelf(const VARIANT& child) const
 {

@@ -51,9 +51,26 @@ protected:
     virtual bool isConnected() const = 0;
 
     static bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+    // How every method that answers through pointers begins: E_POINTER when one of them is null,
+    // else S_OK with each cleared (null, an empty VARIANT, 0), so that a call that fails leaves
+    // the client nothing to free.
+    template <typename... Outputs>
+    static HRESULT clearOutputs(Outputs*... outputs)
+    {
+        if ((!outputs || ...))
+            return E_POINTER;
+        (clearOutput(outputs), ...);
+        return S_OK;
+    }
     // For an object without children: CO_E_OBJNOTCONNECTED once cut off, E_INVALIDARG for any
-    // child but the object itself, S_OK for itself.
+    // child but the object itself, S_OK for itself; with outputs, clearOutputs(outputs...) first.
     HRESULT checkSelf(const VARIANT& child) const;
+    template <typename... Outputs>
+    HRESULT checkSelf(const VARIANT& child, Outputs*... outputs) const
+    {
+        const HRESULT cleared = clearOutputs(outputs...);
+        return cleared != S_OK ? cleared : checkSelf(child);
+    }
     static VARIANT selfVariant();
     static void setEmpty(VARIANT* value);
     static void setInteger(VARIANT* value, long integer);
@@ -74,6 +91,15 @@ protected:
     }
 
 private:
+    template <typename Pointer>
+    static void clearOutput(Pointer** pointer)
+    {
+        *pointer = nullptr;
+    }
+    static void clearOutput(VARIANT* value);
+    static void clearOutput(long* value);
+    static void clearOutput(UINT* value);
+
     HRESULT notOffered(const VARIANT& child) const;
 
     std::atomic<ULONG> references_{1};

@@ -43,9 +43,8 @@ std::string ControlAccessible::defaultActionName() const
 
 HRESULT ControlAccessible::get_accParent(IDispatch** parent)
 {
-    if (!parent)
-        return E_POINTER;
-    *parent = nullptr;
+    if (const HRESULT cleared = clearOutputs(parent); cleared != S_OK)
+        return cleared;
     if (!control_)
         return CO_E_OBJNOTCONNECTED;
     return guarded([&] {
@@ -56,46 +55,35 @@ HRESULT ControlAccessible::get_accParent(IDispatch** parent)
 
 HRESULT ControlAccessible::get_accChildCount(long* count)
 {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
+    if (const HRESULT cleared = clearOutputs(count); cleared != S_OK)
+        return cleared;
     return control_ ? S_OK : CO_E_OBJNOTCONNECTED;
 }
 
 HRESULT ControlAccessible::get_accChild(VARIANT, IDispatch** object)
 {
-    if (!object)
-        return E_POINTER;
-    *object = nullptr;
+    if (const HRESULT cleared = clearOutputs(object); cleared != S_OK)
+        return cleared;
     return control_ ? E_INVALIDARG : CO_E_OBJNOTCONNECTED;  // it has no children
 }
 
 HRESULT ControlAccessible::get_accName(VARIANT child, BSTR* name)
 {
-    if (!name)
-        return E_POINTER;
-    *name = nullptr;
-    if (const HRESULT checked = checkSelf(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child, name); checked != S_OK)
         return checked;
     return guarded([&] { return setText(name, captionAsShown(control_->caption(), isLeadByte)); });
 }
 
 HRESULT ControlAccessible::get_accDescription(VARIANT child, BSTR* description)
 {
-    if (!description)
-        return E_POINTER;
-    *description = nullptr;
-    if (const HRESULT checked = checkSelf(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child, description); checked != S_OK)
         return checked;
     return guarded([&] { return setText(description, control_->hint()); });
 }
 
 HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role)
 {
-    if (!role)
-        return E_POINTER;
-    setEmpty(role);
-    if (const HRESULT checked = checkSelf(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child, role); checked != S_OK)
         return checked;
     setInteger(role, msaaRole());
     return S_OK;
@@ -103,10 +91,7 @@ HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role)
 
 HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state)
 {
-    if (!state)
-        return E_POINTER;
-    setEmpty(state);
-    if (const HRESULT checked = checkSelf(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child, state); checked != S_OK)
         return checked;
     long flags = 0;
     if (!control_->isEnabled())
@@ -132,10 +117,7 @@ HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state)
 
 HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
-    if (!shortcut)
-        return E_POINTER;
-    *shortcut = nullptr;
-    if (const HRESULT checked = checkSelf(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child, shortcut); checked != S_OK)
         return checked;
     if (!isButton())
         return S_FALSE;
@@ -150,9 +132,8 @@ HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut
 
 HRESULT ControlAccessible::get_accFocus(VARIANT* focused)
 {
-    if (!focused)
-        return E_POINTER;
-    setEmpty(focused);
+    if (const HRESULT cleared = clearOutputs(focused); cleared != S_OK)
+        return cleared;
     if (!control_)
         return CO_E_OBJNOTCONNECTED;
     if (!control_->isFocused())
@@ -163,18 +144,14 @@ HRESULT ControlAccessible::get_accFocus(VARIANT* focused)
 
 HRESULT ControlAccessible::get_accSelection(VARIANT* selected)
 {
-    if (!selected)
-        return E_POINTER;
-    setEmpty(selected);
+    if (const HRESULT cleared = clearOutputs(selected); cleared != S_OK)
+        return cleared;
     return control_ ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
 }
 
 HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
 {
-    if (!action)
-        return E_POINTER;
-    *action = nullptr;
-    if (const HRESULT checked = checkSelf(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child, action); checked != S_OK)
         return checked;
     if (!isButton())
         return S_FALSE;
@@ -183,10 +160,7 @@ HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
 
 HRESULT ControlAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
 {
-    if (!left || !top || !width || !height)
-        return E_POINTER;
-    *left = *top = *width = *height = 0;
-    if (const HRESULT checked = checkSelf(child); checked != S_OK)
+    if (const HRESULT checked = checkSelf(child, left, top, width, height); checked != S_OK)
         return checked;
     const Point corner = control_->clientToScreen(Point{0, 0});
     *left = corner.x;
@@ -198,10 +172,7 @@ HRESULT ControlAccessible::accLocation(long* left, long* top, long* width, long*
 
 HRESULT ControlAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
 {
-    if (!end)
-        return E_POINTER;
-    setEmpty(end);
-    if (const HRESULT checked = checkSelf(start); checked != S_OK)
+    if (const HRESULT checked = checkSelf(start, end); checked != S_OK)
         return checked;
     return guarded([&]() -> HRESULT {
         switch (direction) {
@@ -229,9 +200,8 @@ HRESULT ControlAccessible::accNavigate(long direction, VARIANT start, VARIANT* e
 
 HRESULT ControlAccessible::accHitTest(long x, long y, VARIANT* found)
 {
-    if (!found)
-        return E_POINTER;
-    setEmpty(found);
+    if (const HRESULT cleared = clearOutputs(found); cleared != S_OK)
+        return cleared;
     if (!control_)
         return CO_E_OBJNOTCONNECTED;
     const Point corner = control_->clientToScreen(Point{0, 0});

@@ -48,17 +48,15 @@ HRESULT PanelAccessible::handOut(long childId, VARIANT* result)
 
 HRESULT PanelAccessible::get_accParent(IDispatch** parent)
 {
-    if (!parent)
-        return E_POINTER;
-    *parent = nullptr;
+    if (const HRESULT cleared = clearOutputs(parent); cleared != S_OK)
+        return cleared;
     return host_ ? standard_->get_accParent(parent) : CO_E_OBJNOTCONNECTED;
 }
 
 HRESULT PanelAccessible::get_accChildCount(long* count)
 {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
+    if (const HRESULT cleared = clearOutputs(count); cleared != S_OK)
+        return cleared;
     if (!host_)
         return CO_E_OBJNOTCONNECTED;
     return guarded([&] {
@@ -69,9 +67,8 @@ HRESULT PanelAccessible::get_accChildCount(long* count)
 
 HRESULT PanelAccessible::get_accChild(VARIANT child, IDispatch** object)
 {
-    if (!object)
-        return E_POINTER;
-    *object = nullptr;
+    if (const HRESULT cleared = clearOutputs(object); cleared != S_OK)
+        return cleared;
     if (!host_)
         return CO_E_OBJNOTCONNECTED;
     if (child.vt != VT_I4 || child.lVal == CHILDID_SELF)
@@ -84,77 +81,67 @@ HRESULT PanelAccessible::get_accChild(VARIANT child, IDispatch** object)
 
 HRESULT PanelAccessible::get_accName(VARIANT child, BSTR* name)
 {
-    if (!name)
-        return E_POINTER;
-    *name = nullptr;
+    if (const HRESULT cleared = clearOutputs(name); cleared != S_OK)
+        return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accName(self, name); });
 }
 
 HRESULT PanelAccessible::get_accValue(VARIANT child, BSTR* value)
 {
-    if (!value)
-        return E_POINTER;
-    *value = nullptr;
+    if (const HRESULT cleared = clearOutputs(value); cleared != S_OK)
+        return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accValue(self, value); });
 }
 
 HRESULT PanelAccessible::get_accDescription(VARIANT child, BSTR* description)
 {
-    if (!description)
-        return E_POINTER;
-    *description = nullptr;
+    if (const HRESULT cleared = clearOutputs(description); cleared != S_OK)
+        return cleared;
     return answer(child,
                   [&](IAccessible* object, VARIANT self) { return object->get_accDescription(self, description); });
 }
 
 HRESULT PanelAccessible::get_accRole(VARIANT child, VARIANT* role)
 {
-    if (!role)
-        return E_POINTER;
-    setEmpty(role);
+    if (const HRESULT cleared = clearOutputs(role); cleared != S_OK)
+        return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accRole(self, role); });
 }
 
 HRESULT PanelAccessible::get_accState(VARIANT child, VARIANT* state)
 {
-    if (!state)
-        return E_POINTER;
-    setEmpty(state);
+    if (const HRESULT cleared = clearOutputs(state); cleared != S_OK)
+        return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accState(self, state); });
 }
 
 HRESULT PanelAccessible::get_accHelp(VARIANT child, BSTR* help)
 {
-    if (!help)
-        return E_POINTER;
-    *help = nullptr;
+    if (const HRESULT cleared = clearOutputs(help); cleared != S_OK)
+        return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accHelp(self, help); });
 }
 
 HRESULT PanelAccessible::get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic)
 {
-    if (!helpFile || !topic)
-        return E_POINTER;
-    *helpFile = nullptr;
-    *topic = 0;
+    if (const HRESULT cleared = clearOutputs(helpFile, topic); cleared != S_OK)
+        return cleared;
     return answer(child,
                   [&](IAccessible* object, VARIANT self) { return object->get_accHelpTopic(helpFile, self, topic); });
 }
 
 HRESULT PanelAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
-    if (!shortcut)
-        return E_POINTER;
-    *shortcut = nullptr;
+    if (const HRESULT cleared = clearOutputs(shortcut); cleared != S_OK)
+        return cleared;
     return answer(child,
                   [&](IAccessible* object, VARIANT self) { return object->get_accKeyboardShortcut(self, shortcut); });
 }
 
 HRESULT PanelAccessible::get_accFocus(VARIANT* focused)
 {
-    if (!focused)
-        return E_POINTER;
-    setEmpty(focused);
+    if (const HRESULT cleared = clearOutputs(focused); cleared != S_OK)
+        return cleared;
     if (!host_)
         return CO_E_OBJNOTCONNECTED;
     // The window-less control that has the focus is a child here; the system knows only windows.
@@ -170,17 +157,15 @@ HRESULT PanelAccessible::get_accFocus(VARIANT* focused)
 
 HRESULT PanelAccessible::get_accSelection(VARIANT* selected)
 {
-    if (!selected)
-        return E_POINTER;
-    setEmpty(selected);
+    if (const HRESULT cleared = clearOutputs(selected); cleared != S_OK)
+        return cleared;
     return host_ ? standard_->get_accSelection(selected) : CO_E_OBJNOTCONNECTED;
 }
 
 HRESULT PanelAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
 {
-    if (!action)
-        return E_POINTER;
-    *action = nullptr;
+    if (const HRESULT cleared = clearOutputs(action); cleared != S_OK)
+        return cleared;
     return answer(child,
                   [&](IAccessible* object, VARIANT self) { return object->get_accDefaultAction(self, action); });
 }
@@ -192,9 +177,8 @@ HRESULT PanelAccessible::accSelect(long flags, VARIANT child)
 
 HRESULT PanelAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
 {
-    if (!left || !top || !width || !height)
-        return E_POINTER;
-    *left = *top = *width = *height = 0;
+    if (const HRESULT cleared = clearOutputs(left, top, width, height); cleared != S_OK)
+        return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) {
         return object->accLocation(left, top, width, height, self);
     });
@@ -202,9 +186,8 @@ HRESULT PanelAccessible::accLocation(long* left, long* top, long* width, long* h
 
 HRESULT PanelAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
 {
-    if (!end)
-        return E_POINTER;
-    setEmpty(end);
+    if (const HRESULT cleared = clearOutputs(end); cleared != S_OK)
+        return cleared;
     if (!host_)
         return CO_E_OBJNOTCONNECTED;
     return guarded([&]() -> HRESULT {
@@ -229,9 +212,8 @@ HRESULT PanelAccessible::accNavigate(long direction, VARIANT start, VARIANT* end
 
 HRESULT PanelAccessible::accHitTest(long x, long y, VARIANT* found)
 {
-    if (!found)
-        return E_POINTER;
-    setEmpty(found);
+    if (const HRESULT cleared = clearOutputs(found); cleared != S_OK)
+        return cleared;
     if (!host_)
         return CO_E_OBJNOTCONNECTED;
     return guarded([&]() -> HRESULT {
