@@ -4,12 +4,13 @@
 // watchdog, so that a hang fails with a message instead of stopping the run.
 
 #include "SpeedButtonFixture.h"
-#include "Watchdog.h"
+#include "tests/support/Watchdog.h"
 
 namespace {
 
 using namespace lb;
 using namespace speed_button_test;
+using test_support::Watchdog;
 using namespace std::chrono_literals;
 
 struct Step {

@@ -3,7 +3,7 @@
 
 #include "buttons/LbFade.h"
 
-#include "Watchdog.h"
+#include "tests/support/Watchdog.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -14,7 +14,7 @@ namespace {
 
 using namespace lb;
 using namespace std::chrono_literals;
-using speed_button_test::Watchdog;
+using test_support::Watchdog;
 
 TEST(LbFade, TicksHandedOverWhileTheWorkerIsStoppedChangeNothing)
 {
