@@ -1,15 +1,12 @@
 #include "buttons/LbFaceLayout.h"
 
+#include "framework/graphics/TextFormat.h"
+
 #include <algorithm>
 
 namespace lb {
 
 namespace {
-
-constexpr unsigned wordBreak = 0x10;
-constexpr unsigned alignRight = 0x2;
-constexpr unsigned alignCenter = 0x1;
-constexpr unsigned oneCentredLine = 0x25;  // DT_CENTER | DT_VCENTER | DT_SINGLELINE
 
 // The gap between the face's edge and its content, and between glyph and caption: 4 at 96 DPI.
 int margin(const LbFaceLayoutInput& input) { return fw::scaleForDpi(4, input.dpi); }
@@ -48,7 +45,7 @@ void layoutShape(LbFaceLayout& layout, const LbFaceLayoutInput& input, LbTextMea
     layout.glyphX = LbHalf(width - input.cellWidth);
     layout.glyphY = LbHalf(height - input.glyphHeight);
     layout.textRect = {press, LbHalf(height - layout.textHeight) + press, width, height};
-    layout.textFormat = wordBreak | alignCenter;
+    layout.textFormat = fw::text_format::wordBreak | fw::text_format::center;
     layout.captionKeepsFontColor = true;
 }
 
@@ -126,11 +123,12 @@ void layoutAboveOrBelow(LbFaceLayout& layout, const LbFaceLayoutInput& input, Lb
 
 unsigned LbTextFormat(TLbAlignment alignment)
 {
+    namespace format = fw::text_format;
     switch (alignment) {
-    case taLeftJustify: return wordBreak;
-    case taRightJustify: return wordBreak | alignRight;
-    case taCenter: return wordBreak | alignCenter;
-    default: return oneCentredLine;
+    case taLeftJustify: return format::wordBreak;
+    case taRightJustify: return format::wordBreak | format::right;
+    case taCenter: return format::wordBreak | format::center;
+    default: return format::center | format::verticalCenter | format::singleLine;
     }
 }
 

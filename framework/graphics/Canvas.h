@@ -15,6 +15,7 @@
 #include "framework/graphics/Pen.h"
 #include "framework/graphics/RectEdges.h"
 #include "framework/graphics/SelectionGuard.h"
+#include "framework/graphics/TextFormat.h"
 #include "framework/win32/NativeTypes.h"
 
 #include <optional>
@@ -24,18 +25,6 @@
 namespace fw {
 
 class Bitmap;
-
-// DrawTextA format flags; the values are the platform's.
-namespace text_format {
-constexpr unsigned left = 0x0;
-constexpr unsigned center = 0x1;
-constexpr unsigned right = 0x2;
-constexpr unsigned verticalCenter = 0x4;
-constexpr unsigned wordBreak = 0x10;
-constexpr unsigned singleLine = 0x20;
-constexpr unsigned calculateRect = 0x400;
-constexpr unsigned noPrefix = 0x800;
-}  // namespace text_format
 
 class Canvas {
 public:

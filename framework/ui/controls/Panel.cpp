@@ -219,7 +219,8 @@ void Panel::paint()
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, captionColor(font_));
         RECT area = client;
-        DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
+                  text_format::center | text_format::verticalCenter | text_format::singleLine);
     }
 
     // A paint handler may add or remove controls; work on a copy and skip the removed ones.
