@@ -61,7 +61,7 @@ void Font::setName(const std::string& name)
     if (name == name_)
         return;
     name_ = name;
-    changed(true);
+    changed(Change::Shape);
 }
 
 void Font::setHeight(int height)
@@ -69,7 +69,7 @@ void Font::setHeight(int height)
     if (height == height_)
         return;
     height_ = height;
-    changed(true);
+    changed(Change::Shape);
 }
 
 void Font::setStyles(FontStyles styles)
@@ -77,7 +77,7 @@ void Font::setStyles(FontStyles styles)
     if (styles == styles_)
         return;
     styles_ = styles;
-    changed(true);
+    changed(Change::Shape);
 }
 
 void Font::setBold(bool bold)
@@ -92,7 +92,7 @@ void Font::setColor(TColor color)
     if (color == color_)
         return;
     color_ = color;
-    changed(false);
+    changed(Change::ColorOnly);
 }
 
 void Font::setCharset(int charset)
@@ -100,7 +100,7 @@ void Font::setCharset(int charset)
     if (charset == charset_)
         return;
     charset_ = charset;
-    changed(true);
+    changed(Change::Shape);
 }
 
 void Font::setQuality(FontQuality quality)
@@ -108,7 +108,7 @@ void Font::setQuality(FontQuality quality)
     if (quality == quality_)
         return;
     quality_ = quality;
-    changed(true);
+    changed(Change::Shape);
 }
 
 void Font::setPixelsPerInch(int pixelsPerInch)
@@ -117,7 +117,7 @@ void Font::setPixelsPerInch(int pixelsPerInch)
     if (pixelsPerInch == pixelsPerInch_)
         return;
     pixelsPerInch_ = pixelsPerInch;
-    changed(true);
+    changed(Change::Shape);
 }
 
 int Font::scaledHeight() const { return MulDiv(height_, pixelsPerInch_, designPixelsPerInch); }
@@ -138,15 +138,15 @@ void Font::assign(const Font& other)
     quality_ = other.quality_;
     pixelsPerInch_ = other.pixelsPerInch_;
     if (anyChanged)
-        changed(shapeChanged);
+        changed(shapeChanged ? Change::Shape : Change::ColorOnly);
 }
 
-void Font::changed(bool shapeChanged)
+void Font::changed(Change change)
 {
     // The old GDI font lives until the listeners have run, so that a DC or window that holds it
     // can take the new one (or let go) before it is deleted.
     UniqueFont old;
-    if (shapeChanged)
+    if (change == Change::Shape)
         old = std::move(font_);
     if (onChange_)
         onChange_();

@@ -73,7 +73,10 @@ public:
     native::FontHandle handle() const;
 
 private:
-    void changed(bool shapeChanged);
+    // What a change touched: the shape, which the GDI font is made from (it is remade on the next
+    // handle()), or only the colour, which is drawn with it.
+    enum class Change { Shape, ColorOnly };
+    void changed(Change change);
 
     std::string name_ = "MS Sans Serif";
     int height_ = -11;
