@@ -116,7 +116,7 @@ public:
     bool isKeyPreview() const { return keyPreview_; }
 
     // Top-most forms step back behind a modal dialog while it is open.
-    void setTopMostPlace(bool onTop) { placement_.setTopMostPlace(onTop); }
+    void setTopMostPlace(TopMostPlace place) { placement_.setTopMostPlace(place); }
     static const std::vector<Form*>& liveForms();
     // The window a modal box or menu of ours belongs to: the thread's active window, or else the
     // first live form; null when there is none.

@@ -217,11 +217,11 @@ void FormPlacement::setFormStyle(TFormStyle style)
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void FormPlacement::setTopMostPlace(bool onTop)
+void FormPlacement::setTopMostPlace(TopMostPlace place)
 {
     if (!isTopMost())
         return;
-    SetWindowPos(form_.handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(form_.handle(), place == TopMostPlace::InFront ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

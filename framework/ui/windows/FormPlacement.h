@@ -23,6 +23,9 @@ struct TBorderIcons {
     friend bool operator==(const TBorderIcons&, const TBorderIcons&) = default;
 };
 
+// Where a top-most form stands: in front of other windows, or stepped back behind a modal box.
+enum class TopMostPlace { InFront, SteppedBack };
+
 class FormPlacement {
 public:
     struct Settings {
@@ -73,8 +76,9 @@ public:
     void setPosition(TPosition position);
     TFormStyle formStyle() const { return formStyle_; }
     void setFormStyle(TFormStyle style);
-    // A top-most form steps back (false) behind a modal dialog and forward again (true) after it.
-    void setTopMostPlace(bool onTop);
+    // A top-most form steps back behind a modal dialog and forward again after it; any other
+    // form stays where it is.
+    void setTopMostPlace(TopMostPlace place);
 
     // Style, size, place and top-most rank at once.
     void apply();

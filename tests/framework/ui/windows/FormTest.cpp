@@ -140,8 +140,8 @@ TEST(FormTest, ATopMostFormStepsBackAndForwardOnlyWhileItIsTopMost)
     const auto isTopMost = [&] { return (extendedStyle(*form) & WS_EX_TOPMOST) != 0; };
     std::vector<bool> seen;
     for (const auto& step : std::vector<std::function<void()>>{
-             [&] { form->setTopMostPlace(true); }, [&] { form->setFormStyle(fw::fsStayOnTop); },
-             [&] { form->setTopMostPlace(false); }, [&] { form->setTopMostPlace(true); }}) {
+             [&] { form->setTopMostPlace(fw::TopMostPlace::InFront); }, [&] { form->setFormStyle(fw::fsStayOnTop); },
+             [&] { form->setTopMostPlace(fw::TopMostPlace::SteppedBack); }, [&] { form->setTopMostPlace(fw::TopMostPlace::InFront); }}) {
         step();
         seen.push_back(isTopMost());
     }
