@@ -26,7 +26,7 @@ struct LbFrameColors {
 // filled shape face needs to be seen as a button.
 enum class ShapeFrame { None, Bevel };
 
-void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& inputs, const LbFrameColors& colors, bool down,
+void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& inputs, const LbFrameColors& colors, LbFaceState state,
                      ShapeFrame shapeFrame);
 
 }  // namespace lb
