@@ -8,7 +8,7 @@
 
 #include "buttons/LbDpiScale.h"
 #include "buttons/LbTypes.h"
-#include "framework/graphics/RectEdges.h"
+#include "framework/geometry/RectEdges.h"
 
 #include <string>
 #include <string_view>

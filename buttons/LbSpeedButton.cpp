@@ -350,10 +350,10 @@ void TLbSpeedButton::mouseLeave()
 void TLbSpeedButton::setHotTrackFont(const fw::Font& font)
 {
     hotTrackFont_.assign(font);
-    hotTrackFont_.setPixelsPerInch(dpi());
+    hotTrackFont_.setDpi(dpi());
 }
 
-void TLbSpeedButton::dpiChanged() { hotTrackFont_.setPixelsPerInch(dpi()); }
+void TLbSpeedButton::dpiChanged() { hotTrackFont_.setDpi(dpi()); }
 
 void TLbSpeedButton::actionChange(fw::TBasicAction& action, fw::ActionValues values)
 {

@@ -11,7 +11,6 @@
 namespace fw {
 namespace {
 
-constexpr int designPixelsPerInch = 96;
 
 // Bitmap fonts that have an outline font of the same design.
 struct OutlineTwin {
@@ -52,7 +51,7 @@ bool isBitmapFontOfAnotherHeight(HFONT font, int height)
 
 Font::Font(const Font& other)
     : name_(other.name_), height_(other.height_), styles_(other.styles_), color_(other.color_),
-      charset_(other.charset_), quality_(other.quality_), pixelsPerInch_(other.pixelsPerInch_)
+      charset_(other.charset_), quality_(other.quality_), dpi_(other.dpi_)
 {
 }
 
@@ -111,16 +110,16 @@ void Font::setQuality(FontQuality quality)
     changed(Change::Shape);
 }
 
-void Font::setPixelsPerInch(int pixelsPerInch)
+void Font::setDpi(int dpi)
 {
-    assert(pixelsPerInch > 0);
-    if (pixelsPerInch == pixelsPerInch_)
+    assert(dpi > 0);
+    if (dpi == dpi_)
         return;
-    pixelsPerInch_ = pixelsPerInch;
+    dpi_ = dpi;
     changed(Change::Shape);
 }
 
-int Font::scaledHeight() const { return MulDiv(height_, pixelsPerInch_, designPixelsPerInch); }
+int Font::scaledHeight() const { return MulDiv(height_, dpi_, designDpi); }
 
 void Font::assign(const Font& other)
 {
@@ -128,7 +127,7 @@ void Font::assign(const Font& other)
         return;
     const bool shapeChanged = name_ != other.name_ || height_ != other.height_ ||
                               styles_ != other.styles_ || charset_ != other.charset_ ||
-                              quality_ != other.quality_ || pixelsPerInch_ != other.pixelsPerInch_;
+                              quality_ != other.quality_ || dpi_ != other.dpi_;
     const bool anyChanged = shapeChanged || color_ != other.color_;
     name_ = other.name_;
     height_ = other.height_;
@@ -136,7 +135,7 @@ void Font::assign(const Font& other)
     color_ = other.color_;
     charset_ = other.charset_;
     quality_ = other.quality_;
-    pixelsPerInch_ = other.pixelsPerInch_;
+    dpi_ = other.dpi_;
     if (anyChanged)
         changed(shapeChanged ? Change::Shape : Change::ColorOnly);
 }
@@ -173,7 +172,7 @@ native::FontHandle Font::handle() const
     if (!made)
         throw Win32Error("CreateFontIndirectA", GetLastError());
     const char* outlineTwin = outlineTwinOf(name_);
-    if (pixelsPerInch_ != designPixelsPerInch && outlineTwin &&
+    if (dpi_ != designDpi && outlineTwin &&
         isBitmapFontOfAnotherHeight(made.get(), description.lfHeight)) {
         std::strncpy(description.lfFaceName, outlineTwin, LF_FACESIZE - 1);
         UniqueFont outline(CreateFontIndirectA(&description));

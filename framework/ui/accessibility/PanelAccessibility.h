@@ -21,7 +21,7 @@
 
 #include "framework/ui/controls/PanelObserver.h"
 #include "framework/ui/model/AccessibleTypes.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 #include "framework/win32/ComPtr.h"
 #include "framework/win32/NativeTypes.h"
 

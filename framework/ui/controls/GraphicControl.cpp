@@ -3,7 +3,7 @@
 #include "framework/ui/controls/ControlCanvas.h"
 #include "framework/ui/controls/InputRouter.h"
 #include "framework/ui/controls/Panel.h"
-#include "framework/ui/model/Dpi.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/ui/model/TabOrder.h"
 
 #include <windows.h>
@@ -181,7 +181,7 @@ void GraphicControl::setDefault(bool isDefault)
     notifyAccessibleChange(AccessibleChange::State);
 }
 
-int GraphicControl::dpi() const { return parent_ ? parent_->dpi() : 96; }
+int GraphicControl::dpi() const { return parent_ ? parent_->dpi() : designDpi; }
 
 bool GraphicControl::isShowing() const
 {

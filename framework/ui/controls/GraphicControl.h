@@ -54,7 +54,7 @@
 #include "framework/ui/model/AccessibleTypes.h"
 #include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 
 #include <functional>
 #include <memory>
@@ -114,7 +114,7 @@ public:
     void setVisible(bool visible);
     // Visible, with a parent window that is visible on screen.
     bool isShowing() const;
-    // The pixels per inch of the surface the control paints on: its panel's; 96 without one. The
+    // The pixels per inch of the surface the control paints on: its panel's; designDpi without one. The
     // control's bounds and font follow it.
     int dpi() const;
     TBasicAction* action() const { return actionLink_.action(); }

@@ -9,7 +9,7 @@
 #include "framework/ui/controls/ColoredChild.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/InputRouter.h"
-#include "framework/ui/model/Dpi.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/core/RunHandler.h"
 #include "framework/win32/DisplayDpi.h"
 #include "framework/win32/WindowProcedure.h"
@@ -50,7 +50,7 @@ Panel::Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const
       dpi_(native::layoutDpiOf(parentWindow))
 {
     bounds_ = scaleForDpi(designBounds_, dpi_);
-    font_.setPixelsPerInch(dpi_);
+    font_.setDpi(dpi_);
     registerWindowClass(panelClassName, windowProcedureOf<Panel>, CS_DBLCLKS, nullptr);
     HWND window = CreateWindowExA(0, panelClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds_.left,
                                   bounds_.top, bounds_.width, bounds_.height, parentWindow, nullptr,
@@ -123,7 +123,7 @@ void Panel::setDpi(int dpi)
     if (dpi == dpi_)
         return;
     dpi_ = dpi;
-    font_.setPixelsPerInch(dpi);
+    font_.setDpi(dpi);
     setBounds(designBounds_);
     // A control's handler may add or remove controls; work on a copy and skip the removed ones.
     const std::vector<GraphicControl*> controls = controls_;
@@ -148,7 +148,7 @@ void Panel::setBevelOuter(TBevelCut bevel)
 void Panel::setFont(const Font& font)
 {
     font_.assign(font);
-    font_.setPixelsPerInch(dpi_);  // the other font may be made for another surface
+    font_.setDpi(dpi_);  // the other font may be made for another surface
     for (GraphicControl* control : controls_)
         control->followParentFont();
 }

@@ -22,12 +22,13 @@
 // sees the panel's window messages first.
 
 #include "framework/core/Color.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/graphics/Font.h"
 #include "framework/ui/controls/BackgroundBrush.h"
 #include "framework/ui/controls/DpiScaledChild.h"
 #include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 #include "framework/ui/controls/PanelObserver.h"
 #include "framework/win32/Handles.h"
 
@@ -109,7 +110,7 @@ private:
     Component* parentComponent_ = nullptr;
     std::vector<GraphicControl*> controls_;  // not owned; in the parent's order, last on top
     bool isTrackingLeave_ = false;
-    int dpi_ = 96;
+    int dpi_ = designDpi;
     std::unique_ptr<PanelObserver> observer_;  // last: it goes before the window does
 };
 

@@ -8,7 +8,7 @@
 // The rule for where a mouse message goes exists once, in targetAt().
 
 #include "framework/ui/controls/MouseMessage.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 
 namespace fw {
 

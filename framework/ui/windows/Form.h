@@ -22,6 +22,7 @@
 // are screen coordinates and are not scaled: the place on the screen is the system's.
 
 #include "framework/core/Color.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/graphics/Font.h"
 #include "framework/ui/controls/BackgroundBrush.h"
 #include "framework/ui/model/Component.h"
@@ -157,7 +158,7 @@ private:
     FormLayering layering_;
     bool keyPreview_ = false;
     std::string icon_;
-    int dpi_ = 96;
+    int dpi_ = designDpi;
 };
 
 }  // namespace fw

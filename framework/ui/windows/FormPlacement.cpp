@@ -1,6 +1,6 @@
 #include "framework/ui/windows/FormPlacement.h"
 
-#include "framework/ui/model/Dpi.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/ui/windows/Form.h"
 #include "framework/win32/DisplayDpi.h"
 

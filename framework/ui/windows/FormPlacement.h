@@ -7,7 +7,7 @@
 // The client size is designed at 96 DPI and the window has it scaled for the form's DPI (Dpi.h);
 // the place is in screen pixels as they are, never scaled.
 
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 
 namespace fw {
 

@@ -2,7 +2,7 @@
 
 #include "framework/core/Error.h"
 #include "framework/ui/controls/KeyboardRouter.h"
-#include "framework/ui/model/Dpi.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/ui/model/TabOrder.h"
 #include "framework/win32/DisplayDpi.h"
 
@@ -13,7 +13,7 @@ namespace fw {
 Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, const Font& font, Component* owner)
     : Component(owner), font_(font), background_(color), designBounds_(bounds)
 {
-    font_.setPixelsPerInch(native::layoutDpiOf(parent));
+    font_.setDpi(native::layoutDpiOf(parent));
     bounds_ = scaleForDpi(designBounds_, dpi());
     // Without ES_AUTOHSCROLL a multi-line edit wraps its lines at the right edge. Without
     // ES_AUTOVSCROLL it refuses (and undoes) any insertion that needs more lines than it shows;
@@ -62,7 +62,7 @@ void Memo::moveWindowToBounds()
 
 void Memo::setDpi(int dpi)
 {
-    font_.setPixelsPerInch(dpi);
+    font_.setDpi(dpi);
     setBounds(designBounds_);
 }
 

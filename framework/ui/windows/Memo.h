@@ -14,7 +14,7 @@
 #include "framework/ui/controls/DpiScaledChild.h"
 #include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 #include "framework/win32/Handles.h"
 
 #include <string>
@@ -38,7 +38,7 @@ public:
     // While read from a description, the window moves once, when the reading is done.
     void setBounds(Rect designBounds);
     void loaded() override;
-    int dpi() const { return font_.pixelsPerInch(); }
+    int dpi() const { return font_.dpi(); }
     void setDpi(int dpi) override;
     const Font& font() const { return font_; }
     TColor color() const { return background_.color(); }
