@@ -47,7 +47,7 @@ FaceColors ownColors(const LbFaceInputs& in, LbFaceState state)
     return {{face, in.lightColor, in.shadowColor, fw::cl3DDkShadow}, fw::clNone};
 }
 
-// The theme's pairs: hot, pressed and down share the highlight, which the fade level never
+// The theme's pairs: the pointer inside and drawn down share the highlight, which the fade level never
 // softens; frame and caption are drawn in the text colour of the pair.
 FaceColors contrastColors(const fw::ContrastColors& theme, const LbFaceInputs& in, LbFaceState state)
 {

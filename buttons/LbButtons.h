@@ -11,8 +11,8 @@
 // The caption font is taken as given: the control's font is already made for its DPI.
 //
 // With the pairs of a contrast theme among the inputs, every face style draws in them instead
-// of the colours given: the face in BTNFACE with frame and caption in BTNTEXT; hot, pressed or
-// down in HIGHLIGHT with HIGHLIGHTTEXT; a disabled caption and frame in GRAYTEXT. No gradient, no
+// of the colours given: the face in BTNFACE with frame and caption in BTNTEXT; with the pointer
+// inside or drawn down in HIGHLIGHT with HIGHLIGHTTEXT; a disabled caption and frame in GRAYTEXT. No gradient, no
 // fade, no see-through face (Transparent and bsShape are filled too; only the corners outside a
 // rounded outline stay see-through). Glyphs keep their pixels, except a monochrome one (one
 // colour besides its see-through one), which is drawn in the caption's colour like the arrow.

@@ -336,7 +336,8 @@ void TLbSpeedButton::mouseEnter()
 void TLbSpeedButton::mouseLeave()
 {
     pointerInside_ = false;
-    // A contrast theme has no fade: its hot face is the highlight, gone with the pointer.
+    // A contrast theme has no fade: its face with the pointer inside is the highlight, gone
+    // with the pointer.
     if (slowDecease_ && !isInContrastTheme()) {
         fade_.startFadingOut();  // the ticks repaint from here on
     } else {

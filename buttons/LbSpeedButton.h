@@ -11,7 +11,7 @@
 //
 // To *refresh* is: invalidate when Transparent, else paint at once without erasing.
 //
-// State table (the face is a function of Enabled, Down, mouse-inside and fade level):
+// State table (the face is a function of Enabled, Down, pointer inside and fade level):
 //   event                               condition                       effect
 //   mouse-enter notification            enabled, visible, parent shown  inside, level 8, refresh, OnMouseEnter
 //   mouse-enter notification            otherwise                       nothing
@@ -124,11 +124,10 @@ public:
     // is shown; true when it clicked.
     bool pressMomentarily();
 
-    // What assistive technology is told: a push button, pressed while Down, hot while the
-    // pointer is inside (the hover state that the face shows); its default action is
-    // pressMomentarily().
+    // What assistive technology is told: a push button, down while Down, hot-tracked while the
+    // pointer is inside; its default action is pressMomentarily().
     fw::AccessibleRole accessibleRole() const override { return fw::AccessibleRole::PushButton; }
-    bool isPressed() const override { return down_; }
+    bool isDown() const override { return down_; }
     bool isPointerInside() const override { return pointerInside_; }
     bool doDefaultAction() override { return pressMomentarily(); }
 

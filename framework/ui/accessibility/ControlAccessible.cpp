@@ -96,7 +96,7 @@ HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state)
     long flags = 0;
     if (!control_->isEnabled())
         flags |= STATE_SYSTEM_UNAVAILABLE;
-    if (control_->isPressed())
+    if (control_->isDown())
         flags |= STATE_SYSTEM_PRESSED;
     if (control_->isChecked())
         flags |= STATE_SYSTEM_CHECKED;

@@ -90,7 +90,7 @@ void Application::dispatch(const MSG& message)
     DispatchMessageA(&message);
 }
 
-void Application::idle() { InputRouter::instance().pointer().updateHover(); }
+void Application::idle() { InputRouter::instance().pointer().updatePointerInside(); }
 
 void Application::terminate()
 {

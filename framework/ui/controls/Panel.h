@@ -12,8 +12,8 @@
 //     focus, the panel's window holds the system's. The panel only asks Windows for
 //     WM_MOUSELEAVE, so that a pointer leaving the window wakes the loop up;
 //   - the controls follow the panel's colour and font while their parentColor / parentFont are on.
-// A control registers itself by setting its parent; when one is removed, every capture, hover and
-// focus pointer to it is cleared and a focus it had passes on.
+// A control registers itself by setting its parent; when one is removed, every pointer to it (capture,
+// pointer inside, focus) is cleared and a focus it had passes on.
 // The panel is laid out for the DPI of its top-level window when it is made, and for the one its
 // form tells it when the form moves to a display of another DPI (DpiScaledChild.h); its bounds,
 // font and controls are then scaled anew from their design values (Dpi.h).
@@ -41,7 +41,8 @@ namespace fw {
 class GraphicControl;
 
 enum TBevelCut { bvNone, bvLowered, bvRaised };
-// Which controls a hit test finds: the pointer's routing skips disabled ones, hovering does not.
+// Which controls a hit test finds: the pointer's routing skips disabled ones;
+// finding the control the pointer is inside does not.
 enum class HitTest { VisibleAndEnabled, Visible };
 
 class Panel : public Component, public DpiScaledChild, public BoundsSetters<Panel> {
