@@ -1,6 +1,7 @@
 #include "framework/graphics/Bitmap.h"
 
 #include "framework/core/Error.h"
+#include "framework/win32/Win32Error.h"
 
 #include <windows.h>
 

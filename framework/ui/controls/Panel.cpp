@@ -12,6 +12,7 @@
 #include "framework/geometry/Dpi.h"
 #include "framework/core/RunHandler.h"
 #include "framework/win32/DisplayDpi.h"
+#include "framework/win32/Win32Error.h"
 #include "framework/win32/WindowProcedure.h"
 
 #include <windowsx.h>

@@ -8,6 +8,7 @@
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/InputRouter.h"
 #include "framework/win32/DisplayDpi.h"
+#include "framework/win32/Win32Error.h"
 #include "framework/win32/WindowProcedure.h"
 
 #include <algorithm>

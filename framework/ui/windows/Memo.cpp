@@ -5,6 +5,7 @@
 #include "framework/geometry/Dpi.h"
 #include "framework/ui/model/TabOrder.h"
 #include "framework/win32/DisplayDpi.h"
+#include "framework/win32/Win32Error.h"
 
 #include <windows.h>
 

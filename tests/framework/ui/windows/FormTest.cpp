@@ -6,6 +6,7 @@
 
 #include "framework/core/Error.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/win32/Win32Error.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
