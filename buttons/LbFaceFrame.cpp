@@ -1,6 +1,7 @@
 #include "buttons/LbFaceFrame.h"
 
 #include "buttons/LbDpiScale.h"
+#include "buttons/LbFaceLayout.h"
 #include "buttons/LbRoundedFrame.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/SystemColors.h"

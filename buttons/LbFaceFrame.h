@@ -8,7 +8,11 @@
 // width w covers the outer w rows and columns). With one-pixel lines the calls are those of a
 // 96 DPI face, at scaled corner sizes. Expects a clear brush and leaves it clear.
 
-#include "buttons/LbButtons.h"
+#include "buttons/LbFaceInputs.h"
+
+namespace fw {
+class Canvas;
+}  // namespace fw
 
 namespace lb {
 
