@@ -64,8 +64,8 @@ set(velmora_private_headers
   framework/win32/AccessibilityApi.h                # oleacc functions found at run time
   framework/win32/WindowProcedure.h                 # the framework's own window classes
   framework/ui/accessibility/AccessibleObject.h     # the COM objects behind accessibility
-  framework/ui/accessibility/ControlAccessible.h
-  framework/ui/accessibility/PanelAccessible.h
+  framework/ui/accessibility/ControlAccessibleObject.h
+  framework/ui/accessibility/PanelAccessibleObject.h
   framework/ui/accessibility/PanelAccessibility.h
   framework/ui/controls/ControlCanvas.h             # a control's canvas outside WM_PAINT
   framework/ui/controls/InputRouter.h               # the routing of pointer and keys; its rules

@@ -5,8 +5,8 @@
 // control that arrives, leaves or changes, and passes it its window messages first.
 //
 //   - WM_GETOBJECT for the client area is answered with the panel's accessible object
-//     (PanelAccessible.h). Its children are the visible window-less controls in the parent's
-//     order, each an object of its own (ControlAccessible.h), followed by the visible child
+//     (PanelAccessibleObject.h). Its children are the visible window-less controls in the parent's
+//     order, each an object of its own (ControlAccessibleObject.h), followed by the visible child
 //     windows (the memo), which keep the system's own description. A child's id is its place in
 //     that list, counted from 1.
 //   - A change that a control reports becomes a WinEvent with the panel's window, OBJID_CLIENT and
@@ -32,10 +32,10 @@ struct IDispatch;
 
 namespace fw {
 
-class ControlAccessible;
+class ControlAccessibleObject;
 class GraphicControl;
 class Panel;
-class PanelAccessible;
+class PanelAccessibleObject;
 
 class PanelAccessibility final : public PanelObserver {
 public:
@@ -81,8 +81,8 @@ private:
     void runQueuedDefaultAction();
 
     Panel& panel_;
-    ComPtr<PanelAccessible> panelObject_;  // made on the first WM_GETOBJECT
-    std::vector<std::pair<GraphicControl*, ComPtr<ControlAccessible>>> controlObjects_;  // controls not owned
+    ComPtr<PanelAccessibleObject> panelObject_;  // made on the first WM_GETOBJECT
+    std::vector<std::pair<GraphicControl*, ComPtr<ControlAccessibleObject>>> controlObjects_;  // controls not owned
     std::vector<GraphicControl*> queuedDefaultActions_;                                  // not owned
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// ControlAccessible: the accessible object of one window-less control, a child of its panel's
+// ControlAccessibleObject: the accessible object of one window-less control, a child of its panel's
 // object (PanelAccessibility.h). It describes the control itself only (CHILDID_SELF):
 //   name       the caption as shown ("&" prefixes processed)
 //   role       push button or graphic (GraphicControl::accessibleRole)
@@ -19,9 +19,9 @@ namespace fw {
 class GraphicControl;
 class PanelAccessibility;
 
-class ControlAccessible final : public AccessibleObject {
+class ControlAccessibleObject final : public AccessibleObject {
 public:
-    ControlAccessible(PanelAccessibility& host, GraphicControl& control);
+    ControlAccessibleObject(PanelAccessibility& host, GraphicControl& control);
     // The control left its panel (or is going away): from now on every call fails.
     void disconnect();
 
