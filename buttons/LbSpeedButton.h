@@ -46,7 +46,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Font.h"
 #include "framework/ui/controls/GraphicControl.h"
-#include "framework/ui/description/Published.h"
+#include "framework/ui/description/PublishedProperties.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "framework/ui/description/FrameworkClasses.h"
+#include "framework/ui/description/FrameworkClassRegistration.h"
 
 #include "framework/ui/app/PopupMenu.h"
 #include "framework/ui/app/Timer.h"
