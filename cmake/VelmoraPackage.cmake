@@ -60,7 +60,7 @@ install(TARGETS ${velmora_package_targets} EXPORT VelmoraTargets
 # program has no use for them (some include <windows.h> or <oleacc.h>, which public headers never
 # do). Everything else under framework/ and buttons/ is public.
 set(velmora_private_headers
-  framework/core/ApplicationText.h                  # the application object's text rules
+  framework/ui/app/ApplicationText.h                # the application object's text rules
   framework/win32/AccessibilityApi.h                # oleacc functions found at run time
   framework/win32/WindowProcedure.h                 # the framework's own window classes
   framework/ui/accessibility/AccessibleObject.h     # the COM objects behind accessibility

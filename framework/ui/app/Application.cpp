@@ -1,6 +1,6 @@
 #include "framework/ui/app/Application.h"
 
-#include "framework/core/ApplicationText.h"
+#include "framework/ui/app/ApplicationText.h"
 #include "framework/core/FormatSettings.h"
 #include "framework/ui/accessibility/Accessibility.h"
 #include "framework/ui/app/MessageDialog.h"
