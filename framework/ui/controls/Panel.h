@@ -24,12 +24,11 @@
 #include "framework/core/Color.h"
 #include "framework/geometry/Dpi.h"
 #include "framework/graphics/Font.h"
-#include "framework/ui/controls/BackgroundBrush.h"
-#include "framework/ui/controls/DpiScaledChild.h"
 #include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
 #include "framework/geometry/Geometry.h"
 #include "framework/ui/controls/PanelObserver.h"
+#include "framework/ui/controls/WindowedChild.h"
 #include "framework/win32/Handles.h"
 
 #include <memory>
@@ -45,24 +44,16 @@ enum TBevelCut { bvNone, bvLowered, bvRaised };
 // finding the control the pointer is inside does not.
 enum class HitTest { VisibleAndEnabled, Visible };
 
-class Panel : public Component, public DpiScaledChild, public BoundsSetters<Panel> {
+class Panel : public WindowedChild, public BoundsSetters<Panel> {
 public:
     // `bounds` and the font's height are design values, at 96 DPI.
     Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner = nullptr);
     ~Panel() override;
 
     native::WindowHandle handle() const { return window_.get(); }
-    // In the parent window's pixels at dpi(): where the window is.
-    Rect bounds() const { return bounds_; }
-    // As designed, at 96 DPI: what setBounds() takes and descriptions write.
-    Rect designBounds() const { return designBounds_; }
-    // The pixels per inch the panel and its controls are laid out for.
+    // The pixels per inch the panel and its controls are laid out for; bounds() are in them.
     int dpi() const { return dpi_; }
     void setDpi(int dpi) override;
-    // While read from a description, the window moves once, when the reading is done.
-    void setBounds(Rect designBounds);
-    void loaded() override;
-    TColor color() const { return background_.color(); }
     void setColor(TColor color);
     const Font& font() const { return font_; }
     void setFont(const Font& font);
@@ -94,7 +85,8 @@ public:
     long long handleMessage(unsigned message, unsigned long long wParam, long long lParam);
 
 private:
-    void moveWindowToBounds();
+    native::WindowHandle childWindow() const override { return window_.get(); }
+    int layoutDpi() const override { return dpi_; }
     friend class GraphicControl;
     void addControl(GraphicControl& control);
     void removeControl(GraphicControl& control);
@@ -102,9 +94,6 @@ private:
     void paint();
 
     UniqueWindow window_;
-    Rect designBounds_;
-    Rect bounds_;  // designBounds_ at dpi_
-    BackgroundBrush background_;
     Font font_;
     std::string caption_;
     TBevelCut bevelOuter_ = bvRaised;
