@@ -6,7 +6,7 @@
 #include "framework/ui/description/ControlProperties.h"
 #include "framework/ui/model/Action.h"
 #include "framework/ui/windows/Form.h"
-#include "framework/ui/windows/Memo.h"
+#include "framework/ui/controls/Memo.h"
 
 namespace fw {
 namespace {

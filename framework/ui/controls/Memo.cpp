@@ -1,4 +1,4 @@
-#include "framework/ui/windows/Memo.h"
+#include "framework/ui/controls/Memo.h"
 
 #include "framework/core/Error.h"
 #include "framework/ui/controls/KeyboardRouter.h"
