@@ -2,12 +2,12 @@
 
 #include "framework/core/Accelerator.h"
 #include "framework/ui/controls/GraphicControl.h"
-#include "framework/ui/accessibility/PanelAccessibility.h"
+#include "framework/ui/accessibility/AccessibleChildren.h"
 #include "framework/win32/LeadByte.h"
 
 namespace fw {
 
-ControlAccessibleObject::ControlAccessibleObject(PanelAccessibility& host, GraphicControl& control)
+ControlAccessibleObject::ControlAccessibleObject(AccessibleChildren& host, GraphicControl& control)
     : host_(&host), control_(&control)
 {
 }

@@ -17,11 +17,11 @@
 namespace fw {
 
 class GraphicControl;
-class PanelAccessibility;
+class AccessibleChildren;
 
 class ControlAccessibleObject final : public AccessibleObject {
 public:
-    ControlAccessibleObject(PanelAccessibility& host, GraphicControl& control);
+    ControlAccessibleObject(AccessibleChildren& host, GraphicControl& control);
     // The control left its panel (or is going away): from now on every call fails.
     void disconnect();
 
@@ -50,7 +50,7 @@ private:
     long msaaRole() const;
     std::string defaultActionName() const;
 
-    PanelAccessibility* host_;  // not owned; null once cut off
+    AccessibleChildren* host_;  // not owned; null once cut off
     GraphicControl* control_;   // not owned; null once cut off
 };
 

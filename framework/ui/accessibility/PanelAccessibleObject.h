@@ -12,12 +12,12 @@
 
 namespace fw {
 
-class PanelAccessibility;
+class AccessibleChildren;
 
 class PanelAccessibleObject final : public AccessibleObject {
 public:
     // `standard`: the system's object for the panel's client area (CreateStdAccessibleObject).
-    PanelAccessibleObject(PanelAccessibility& host, ComPtr<IAccessible> standard);
+    PanelAccessibleObject(AccessibleChildren& host, ComPtr<IAccessible> standard);
     // The panel goes: from now on every call fails, and the system's object is let go.
     void disconnect();
 
@@ -52,7 +52,7 @@ private:
     // The child's object as a VARIANT, for the calls that hand one out.
     HRESULT handOut(long childId, VARIANT* result);
 
-    PanelAccessibility* host_;  // not owned; null once cut off
+    AccessibleChildren* host_;  // not owned; null once cut off
     ComPtr<IAccessible> standard_;
 };
 
