@@ -36,9 +36,10 @@
 //   (* OnMouseExit only when enabled, visible and the parent is shown)
 //
 // Owns its glyph bitmap, its hot-track font and its fade (LbFade: the level and the worker that
-// steps it); assigning the glyph or the font copies the given object's content. The group rule is
-// LbReleaseOthersOfGroup (LbSpeedButtonGroup.h) and the painter's inputs are gathered by
-// LbSpeedButtonFace.
+// steps it); assigning the glyph or the font copies the given object's content. The group rule:
+// the TLbSpeedButton children of one parent that share a non-zero GroupIndex are exclusive, so at
+// most one of them is Down; buttons with the same index on another parent are another group. The
+// painter's inputs are gathered by LbSpeedButtonFace.
 
 #include "buttons/LbButtonThread.h"
 #include "buttons/LbFade.h"
@@ -157,11 +158,13 @@ protected:
     void dpiChanged() override;
 
 private:
-    friend void LbReleaseOthersOfGroup(const TLbSpeedButton& keeper);
-
     void refresh();
     // The second half of a momentary press: the click, then Down back as it was, painted.
     void clickAndRestore(bool downBefore);
+    // Pops up every other button of this one's group that is Down, each repainted and telling
+    // assistive technology of its new state; nothing for GroupIndex 0 or without a parent.
+    // Called before this button's own Down changes, whichever way it changes.
+    void releaseOthersOfGroup() const;
     // Up, on behalf of the group rule: repainted, and assistive technology told.
     void popUpForGroup();
 

@@ -78,7 +78,6 @@ set(velmora_private_headers
   buttons/LbRoundedFrame.h
   buttons/LbScaledBitmap.h
   buttons/LbSpeedButtonFace.h                       # the speed button's painter inputs
-  buttons/LbSpeedButtonGroup.h                      # the speed button's group rule
 )
 set(private_header_patterns "")
 foreach(header IN LISTS velmora_private_headers)
