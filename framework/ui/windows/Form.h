@@ -28,6 +28,7 @@
 #include "framework/ui/model/Component.h"
 #include "framework/ui/windows/FormLayering.h"
 #include "framework/ui/windows/FormPlacement.h"
+#include "framework/ui/windows/FormWindow.h"
 #include "framework/win32/Handles.h"
 
 #include <functional>
@@ -39,7 +40,7 @@ namespace fw {
 
 class GraphicControl;
 
-class Form : public Component {
+class Form : public Component, private FormWindow {
 public:
     struct CreateArgs {
         std::string className = "TForm";  // window class, registered on first use
@@ -78,7 +79,7 @@ public:
     int designClientWidth() const { return placement_.designClientWidth(); }
     int designClientHeight() const { return placement_.designClientHeight(); }
     // The pixels per inch the form is laid out for.
-    int dpi() const { return dpi_; }
+    int dpi() const override { return dpi_; }
     TFormBorderStyle borderStyle() const { return placement_.borderStyle(); }
     void setBorderStyle(TFormBorderStyle style) { placement_.setBorderStyle(style); }
     TBorderIcons borderIcons() const { return placement_.borderIcons(); }
@@ -111,7 +112,8 @@ public:
     void setCaption(const std::string& caption);
     std::string caption() const;
 
-    native::WindowHandle handle() const { return window_.get(); }
+    native::WindowHandle handle() const override { return window_.get(); }
+    bool isLoading() const override { return Component::isLoading(); }
     const Font& font() const { return font_; }
     bool isTopMost() const { return formStyle() == fsStayOnTop; }
     bool isKeyPreview() const { return keyPreview_; }

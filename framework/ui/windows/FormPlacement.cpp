@@ -1,7 +1,7 @@
 #include "framework/ui/windows/FormPlacement.h"
 
 #include "framework/geometry/Dpi.h"
-#include "framework/ui/windows/Form.h"
+#include "framework/ui/windows/FormWindow.h"
 #include "framework/win32/DisplayDpi.h"
 
 #include <windows.h>
@@ -29,7 +29,7 @@ DWORD frameStyle(TFormBorderStyle border, TBorderIcons icons)
 
 }  // namespace
 
-FormPlacement::FormPlacement(const Form& form, const Settings& settings)
+FormPlacement::FormPlacement(const FormWindow& form, const Settings& settings)
     : form_(form), borderStyle_(settings.borderStyle), borderIcons_(settings.borderIcons),
       position_(settings.position), formStyle_(settings.formStyle), clientWidth_(settings.clientWidth),
       clientHeight_(settings.clientHeight)

@@ -11,7 +11,7 @@
 
 namespace fw {
 
-class Form;
+class FormWindow;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable };
 enum TFormStyle { fsNormal, fsStayOnTop };
@@ -45,7 +45,7 @@ public:
         int height = 0;
     };
 
-    FormPlacement(const Form& form, const Settings& settings);  // `form` owns this object
+    FormPlacement(const FormWindow& form, const Settings& settings);  // `form` owns this object
     FormPlacement(const FormPlacement&) = delete;
     FormPlacement& operator=(const FormPlacement&) = delete;
 
@@ -96,7 +96,7 @@ private:
     // The design value for `pixels` of the window's client area, whose design is `wanted`.
     int designValueOf(int pixels, int wanted) const;
 
-    const Form& form_;
+    const FormWindow& form_;
     TFormBorderStyle borderStyle_;
     TBorderIcons borderIcons_;
     TPosition position_;
