@@ -40,18 +40,18 @@ struct FaceColors {
     TColor caption = fw::clNone;
 };
 
-FaceColors ownColors(const LbFaceInputs& in, bool down)
+FaceColors ownColors(const LbFaceInputs& in, LbFaceState state)
 {
     const TColor face =
-        LbFaceColor(in.color, in.colorWhenDown, in.hotTrackColor, in.fadeLevel, in.enabled, down, &fw::colorToRgb);
+        LbFaceColor(in.color, in.colorWhenDown, in.hotTrackColor, in.fadeLevel, state, &fw::colorToRgb);
     return {{face, in.lightColor, in.shadowColor, fw::cl3DDkShadow}, fw::clNone};
 }
 
-// The theme's pairs: hot, pressed and down share the highlight, which the fade level never
+// The theme's pairs: the pointer inside and drawn down share the highlight, which the fade level never
 // softens; frame and caption are drawn in the text colour of the pair.
-FaceColors contrastColors(const fw::ContrastColors& theme, const LbFaceInputs& in, bool down)
+FaceColors contrastColors(const fw::ContrastColors& theme, const LbFaceInputs& in, LbFaceState state)
 {
-    const bool isHighlighted = in.enabled && (down || in.pointerInside);
+    const bool isHighlighted = in.enabled && (state.drawnDown || in.pointerInside);
     const TColor face = isHighlighted ? theme.highlight : theme.buttonFace;
     const TColor ink = !in.enabled ? theme.grayText : isHighlighted ? theme.highlightText : theme.buttonText;
     return {{face, ink, ink, ink}, ink};
@@ -214,19 +214,18 @@ void LbPrepareFaceBitmap(fw::Bitmap& bitmap, const LbFaceInputs& inputs)
 
 void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
 {
-    // A disabled button is never drawn pressed, whatever Down says.
-    const bool down = in.down && in.enabled;
+    const LbFaceState state{in.enabled, in.down && in.enabled, in.pointerInside};
     // bsEncarta shows the press with a bold caption instead of an offset.
-    const int press = down && in.style != bsEncarta ? fw::scaleForDpi(1, in.dpi) : 0;
-    const FaceColors colors = in.contrast ? contrastColors(*in.contrast, in, down) : ownColors(in, down);
+    const int press = state.drawnDown && in.style != bsEncarta ? fw::scaleForDpi(1, in.dpi) : 0;
+    const FaceColors colors = in.contrast ? contrastColors(*in.contrast, in, state) : ownColors(in, state);
 
     drawBackground(canvas, in, colors.frame.face, press);
     canvas.brush().setStyle(fw::BrushStyle::Clear);
-    LbDrawFaceFrame(canvas, in, colors.frame, down, in.contrast ? ShapeFrame::Bevel : ShapeFrame::None);
+    LbDrawFaceFrame(canvas, in, colors.frame, state, in.contrast ? ShapeFrame::Bevel : ShapeFrame::None);
 
     if (in.font != nullptr)
         canvas.font().assign(*in.font);
-    if (in.style == bsEncarta && down)
+    if (in.style == bsEncarta && state.drawnDown)
         canvas.font().setBold(true);
     if (colors.caption != fw::clNone)
         canvas.font().setColor(colors.caption);
@@ -234,7 +233,7 @@ void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& in)
     const bool hasGlyph = in.glyph != nullptr && !in.glyph->isEmpty();
     const int glyphHeight = hasGlyph ? in.glyph->height() : 0;
     const int cellWidth = hasGlyph ? LbGlyphCellWidth(in.glyph->width(), in.numGlyphs) : 0;
-    const int sourceX = LbGlyphSourceX(in.enabled, down, in.pointerInside, in.numGlyphs, cellWidth);
+    const int sourceX = LbGlyphSourceX(state, in.numGlyphs, cellWidth);
 
     LbFaceLayoutInput layoutInput;
     layoutInput.width = in.width;

@@ -11,8 +11,8 @@
 // The caption font is taken as given: the control's font is already made for its DPI.
 //
 // With the pairs of a contrast theme among the inputs, every face style draws in them instead
-// of the colours given: the face in BTNFACE with frame and caption in BTNTEXT; hot, pressed or
-// down in HIGHLIGHT with HIGHLIGHTTEXT; a disabled caption and frame in GRAYTEXT. No gradient, no
+// of the colours given: the face in BTNFACE with frame and caption in BTNTEXT; with the pointer
+// inside or drawn down in HIGHLIGHT with HIGHLIGHTTEXT; a disabled caption and frame in GRAYTEXT. No gradient, no
 // fade, no see-through face (Transparent and bsShape are filled too; only the corners outside a
 // rounded outline stay see-through). Glyphs keep their pixels, except a monochrome one (one
 // colour besides its see-through one), which is drawn in the caption's colour like the arrow.
@@ -23,12 +23,9 @@
 
 #include "buttons/LbColorStyle.h"
 #include "buttons/LbDpiScale.h"
+#include "buttons/LbFaceInputs.h"
 #include "buttons/LbFaceLayout.h"
 #include "buttons/LbTypes.h"
-#include "framework/graphics/ContrastTheme.h"
-
-#include <optional>
-#include <string>
 
 namespace fw {
 class Bitmap;
@@ -37,39 +34,6 @@ class Font;
 }  // namespace fw
 
 namespace lb {
-
-// The inputs of one paint after the canvas, in their fixed order. Borrowed pointers: the
-// painter keeps none of them.
-struct LbFaceInputs {
-    int width = 0;                    // real pixels, as are all positions the painter draws at
-    int height = 0;
-    int dpi = fw::designDpi;          // the control's pixels per inch
-    int fadeLevel = 0;                // 0..8 eighths of hotTrackColor in the face colour
-    int numGlyphs = 0;
-    const fw::Bitmap* glyph = nullptr;  // the glyph strip; null or empty for none
-    bool down = false;
-    bool pointerInside = false;
-    bool transparent = false;
-    bool enabled = true;
-    bool flat = false;
-    bool wordWrap = false;
-    bool hasPopupMenu = false;
-    TLbSpeedButtonStyle style = bsNormal;
-    fw::TColor color = fw::clBtnFace;
-    fw::TColor colorWhenDown = fw::clNone;
-    fw::TColor hotTrackColor = fw::clNone;
-    fw::TColor lightColor = fw::clWhite;
-    fw::TColor shadowColor = fw::clBlack;
-    const fw::Font* font = nullptr;   // the caption font; null keeps the canvas font
-    TLbSpeedButtonLayout layout = blGlyphLeft;
-    std::string caption;              // the painter shortens its own copy only
-    TLbAlignment alignment = taLeftJustify;
-    // Beyond the face's own inputs: whether to draw the focus cue (LbFocusCue.h), in the
-    // caption's colour, over caption and glyph.
-    bool showsFocusCue = false;
-    // The pairs of the contrast theme to draw in; none on a normal display.
-    std::optional<fw::ContrastColors> contrast;
-};
 
 void LbPaintFace(fw::Canvas& canvas, const LbFaceInputs& inputs);
 

@@ -77,13 +77,13 @@ TColor LbBlendHotTrack(TColor color, TColor hotTrackColor, int fadeLevel, LbColo
                    mixChannel(fw::blueOf(from), fw::blueOf(to), level));
 }
 
-TColor LbFaceColor(TColor color, TColor colorWhenDown, TColor hotTrackColor, int fadeLevel, bool enabled, bool down,
+TColor LbFaceColor(TColor color, TColor colorWhenDown, TColor hotTrackColor, int fadeLevel, LbFaceState state,
                    LbColorToRgb toRgb)
 {
     TColor face = toRgb(color);
-    if (enabled && hotTrackColor != fw::clNone)
+    if (state.enabled && hotTrackColor != fw::clNone)
         face = LbBlendHotTrack(color, hotTrackColor, fadeLevel, toRgb);
-    if (down && colorWhenDown != fw::clNone)
+    if (state.drawnDown && colorWhenDown != fw::clNone)
         face = colorWhenDown;
     return face;
 }

@@ -23,9 +23,8 @@ void LbColorStylePreset(TLbColorStyle preset, fw::TColor& faceColor, fw::TColor&
 fw::TColor LbBlendHotTrack(fw::TColor color, fw::TColor hotTrackColor, int fadeLevel, LbColorToRgb toRgb);
 
 // The face colour F of a paint: Color as RGB; the hot-track blend when enabled and
-// hotTrackColor is not clNone; ColorWhenDown, unconverted, when down and it is not clNone.
-// `down` is the effective state (a disabled button is never down).
+// hotTrackColor is not clNone; ColorWhenDown, unconverted, when drawn down and it is not clNone.
 fw::TColor LbFaceColor(fw::TColor color, fw::TColor colorWhenDown, fw::TColor hotTrackColor, int fadeLevel,
-                       bool enabled, bool down, LbColorToRgb toRgb);
+                       LbFaceState state, LbColorToRgb toRgb);
 
 }  // namespace lb

@@ -2,7 +2,7 @@
 // A face at a control's DPI: its design pixels (its look at 96 DPI) are scaled one by one with
 // fw::scaleForDpi, except its lines, which grow by whole pixels only. Plain C++.
 
-#include "framework/ui/model/Dpi.h"
+#include "framework/geometry/Dpi.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 #include "buttons/LbFaceFrame.h"
 
 #include "buttons/LbDpiScale.h"
+#include "buttons/LbFaceLayout.h"
 #include "buttons/LbRoundedFrame.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/SystemColors.h"
@@ -114,19 +115,21 @@ void drawQuickenFrame(fw::Canvas& canvas, const LbFaceInputs& in, const LbFrameC
 
 }  // namespace
 
-void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& in, const LbFrameColors& colors, bool down,
+void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& in, const LbFrameColors& colors, LbFaceState state,
                      ShapeFrame shapeFrame)
 {
     const int lineWidth = LbLineWidth(in.dpi);
+    const bool down = state.drawnDown;
+    const LbFlatness flatness = in.flat ? LbFlatness::Flat : LbFlatness::Raised;
     switch (in.style) {
     case bsNormal:
     case bsEncarta:
-        if (LbHasFrame(in.enabled, in.flat, in.pointerInside, down))
+        if (LbHasFrame(state, flatness))
             drawBevel(canvas, in.width, in.height, lineWidth, down ? colors.shadow : colors.light,
                       down ? colors.light : colors.shadow, BottomLeftPixel::TopLeftColour);
         return;
     case bsOld:
-        if (LbHasFrame(in.enabled, in.flat, in.pointerInside, down))
+        if (LbHasFrame(state, flatness))
             drawOldFrame(canvas, in, colors, down, lineWidth);
         return;
     case bsModern:

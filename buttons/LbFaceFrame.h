@@ -8,7 +8,11 @@
 // width w covers the outer w rows and columns). With one-pixel lines the calls are those of a
 // 96 DPI face, at scaled corner sizes. Expects a clear brush and leaves it clear.
 
-#include "buttons/LbButtons.h"
+#include "buttons/LbFaceInputs.h"
+
+namespace fw {
+class Canvas;
+}  // namespace fw
 
 namespace lb {
 
@@ -26,7 +30,7 @@ struct LbFrameColors {
 // filled shape face needs to be seen as a button.
 enum class ShapeFrame { None, Bevel };
 
-void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& inputs, const LbFrameColors& colors, bool down,
+void LbDrawFaceFrame(fw::Canvas& canvas, const LbFaceInputs& inputs, const LbFrameColors& colors, LbFaceState state,
                      ShapeFrame shapeFrame);
 
 }  // namespace lb

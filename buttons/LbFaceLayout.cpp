@@ -138,21 +138,22 @@ int LbGlyphCellWidth(int glyphWidth, int numGlyphs)
     return numGlyphs > 0 ? glyphWidth / numGlyphs : 0;
 }
 
-int LbGlyphSourceX(bool enabled, bool down, bool pointerInside, int numGlyphs, int cellWidth)
+int LbGlyphSourceX(LbFaceState state, int numGlyphs, int cellWidth)
 {
-    if (!enabled)
+    if (!state.enabled)
         return cellWidth;
     int sourceX = 0;
-    if (pointerInside && numGlyphs > 3)
+    if (state.pointerInside && numGlyphs > 3)
         sourceX = 3 * cellWidth;
-    if (down && numGlyphs > 2)
+    if (state.drawnDown && numGlyphs > 2)
         sourceX = 2 * cellWidth;
     return sourceX;
 }
 
-bool LbHasFrame(bool enabled, bool flat, bool pointerInside, bool down)
+bool LbHasFrame(LbFaceState state, LbFlatness flatness)
 {
-    return (enabled && (!flat || pointerInside || down)) || (!enabled && !flat);
+    const bool flat = flatness == LbFlatness::Flat;
+    return (state.enabled && (!flat || state.pointerInside || state.drawnDown)) || (!state.enabled && !flat);
 }
 
 LbFaceLayout LbLayoutFace(const LbFaceLayoutInput& input, LbTextMeasurer& measurer)

@@ -8,7 +8,7 @@
 
 #include "buttons/LbDpiScale.h"
 #include "buttons/LbTypes.h"
-#include "framework/graphics/RectEdges.h"
+#include "framework/geometry/RectEdges.h"
 
 #include <string>
 #include <string_view>
@@ -38,21 +38,21 @@ unsigned LbTextFormat(TLbAlignment alignment);
 // Width of one glyph cell: the strip's width divided by the number of cells; 0 for no cells.
 int LbGlyphCellWidth(int glyphWidth, int numGlyphs);
 
-// Left edge of the cell to draw: cell 1 when disabled, else cell 3 while hovered (4+ cells),
-// cell 2 while down (3+ cells, winning over hover), cell 0 otherwise. `down` is the effective state.
-int LbGlyphSourceX(bool enabled, bool down, bool pointerInside, int numGlyphs, int cellWidth);
+// Left edge of the cell to draw: cell 1 when disabled, else cell 3 while the pointer is inside
+// (4+ cells), cell 2 while drawn down (3+ cells, winning over the pointer), cell 0 otherwise.
+int LbGlyphSourceX(LbFaceState state, int numGlyphs, int cellWidth);
 
-// Whether bsNormal, bsEncarta and bsOld draw a frame: a flat button only while enabled and
-// hovered or down; a disabled flat button never.
-bool LbHasFrame(bool enabled, bool flat, bool pointerInside, bool down);
+// Whether bsNormal, bsEncarta and bsOld draw a frame: a flat button only while enabled and the
+// pointer is inside or it is drawn down; a disabled flat button never.
+bool LbHasFrame(LbFaceState state, LbFlatness flatness);
 
 struct LbFaceLayoutInput {
     int width = 0;
     int height = 0;
     int dpi = fw::designDpi;  // scales the margins and spacing
-    int pressOffset = 0;  // P: scaleForDpi(1, dpi) while pressed (not bsEncarta), else 0
-    int cellWidth = 0;    // gw, as drawn (scaled)
-    int glyphHeight = 0;  // gh: the strip's height as drawn, counted even when there are no cells
+    int pressOffset = 0;  // scaleForDpi(1, dpi) while drawn down (not bsEncarta), else 0
+    int cellWidth = 0;    // of one glyph cell, as drawn (scaled)
+    int glyphHeight = 0;  // the strip's height as drawn, counted even when there are no cells
     TLbSpeedButtonStyle style = bsNormal;
     TLbSpeedButtonLayout layout = blGlyphLeft;  // a value outside the enumeration places as blGlyphBottom
     TLbAlignment alignment = taLeftJustify;
@@ -62,10 +62,10 @@ struct LbFaceLayoutInput {
 
 struct LbFaceLayout {
     std::string caption;       // after shortening
-    int availableWidth = 0;    // D
-    int textHeight = 0;        // th
-    int textWidth = 0;         // tx
-    int textSpan = 0;          // tw: tx + spacing, or 0 for an empty caption
+    int availableWidth = 0;    // for the caption, beside the margins and the glyph
+    int textHeight = 0;        // of the caption's block, as measured
+    int textWidth = 0;
+    int textSpan = 0;          // textWidth + spacing, or 0 for an empty caption
     fw::RectEdges textRect;    // where DrawTextA draws the caption
     unsigned textFormat = 0;
     int glyphX = 0;

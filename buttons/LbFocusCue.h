@@ -5,7 +5,7 @@
 // LbLineWidth(dpi) pixels square and as far apart at higher DPIs, as the face's other lines
 // grow. Plain C++; LbPaintFace draws the dots in the caption's colour.
 
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 // Plain C++; the painter fills the rectangles through the canvas.
 
 #include "framework/core/Color.h"
-#include "framework/graphics/RectEdges.h"
+#include "framework/geometry/RectEdges.h"
 
 #include <span>
 #include <vector>

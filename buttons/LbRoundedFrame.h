@@ -3,7 +3,7 @@
 // one pixel wide, and rings of one-pixel arcs drawn one inside the other leave holes between them
 // on the diagonals, so the outline is computed here as rectangles to fill. Plain C++.
 
-#include "framework/graphics/RectEdges.h"
+#include "framework/geometry/RectEdges.h"
 
 #include <vector>
 

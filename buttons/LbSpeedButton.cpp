@@ -3,12 +3,12 @@
 #include "buttons/LbButtons.h"
 #include "buttons/LbColorStyle.h"
 #include "buttons/LbSpeedButtonFace.h"
-#include "buttons/LbSpeedButtonGroup.h"
 #include "framework/core/Accelerator.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/ContrastTheme.h"
 #include "framework/ui/windows/Form.h"
 #include "framework/ui/controls/ImageList.h"
+#include "framework/ui/controls/Panel.h"
 #include "framework/ui/app/PopupMenu.h"
 #include "framework/win32/LeadByte.h"
 
@@ -124,10 +124,23 @@ void TLbSpeedButton::setDown(bool down)
     if (down == down_)
         return;
     // Whether the button goes down or up, no other button of its group stays down.
-    LbReleaseOthersOfGroup(*this);
+    releaseOthersOfGroup();
     down_ = down;
     refresh();
     notifyAccessibleChange(fw::AccessibleChange::State);
+}
+
+void TLbSpeedButton::releaseOthersOfGroup() const
+{
+    if (groupIndex_ == 0 || !parent())
+        return;
+    fw::Panel& siblings = *parent();
+    for (int index = 0; index < siblings.controlCount(); ++index) {
+        auto* sibling = dynamic_cast<TLbSpeedButton*>(&siblings.control(index));
+        // Not through setDown, which would walk the group again for each one released.
+        if (sibling && sibling != this && sibling->groupIndex_ == groupIndex_ && sibling->down_)
+            sibling->popUpForGroup();
+    }
 }
 
 void TLbSpeedButton::popUpForGroup()
@@ -336,7 +349,8 @@ void TLbSpeedButton::mouseEnter()
 void TLbSpeedButton::mouseLeave()
 {
     pointerInside_ = false;
-    // A contrast theme has no fade: its hot face is the highlight, gone with the pointer.
+    // A contrast theme has no fade: its face with the pointer inside is the highlight, gone
+    // with the pointer.
     if (slowDecease_ && !isInContrastTheme()) {
         fade_.startFadingOut();  // the ticks repaint from here on
     } else {
@@ -350,10 +364,10 @@ void TLbSpeedButton::mouseLeave()
 void TLbSpeedButton::setHotTrackFont(const fw::Font& font)
 {
     hotTrackFont_.assign(font);
-    hotTrackFont_.setPixelsPerInch(dpi());
+    hotTrackFont_.setDpi(dpi());
 }
 
-void TLbSpeedButton::dpiChanged() { hotTrackFont_.setPixelsPerInch(dpi()); }
+void TLbSpeedButton::dpiChanged() { hotTrackFont_.setDpi(dpi()); }
 
 void TLbSpeedButton::actionChange(fw::TBasicAction& action, fw::ActionValues values)
 {

@@ -11,7 +11,7 @@
 //
 // To *refresh* is: invalidate when Transparent, else paint at once without erasing.
 //
-// State table (the face is a function of Enabled, Down, mouse-inside and fade level):
+// State table (the face is a function of Enabled, Down, pointer inside and fade level):
 //   event                               condition                       effect
 //   mouse-enter notification            enabled, visible, parent shown  inside, level 8, refresh, OnMouseEnter
 //   mouse-enter notification            otherwise                       nothing
@@ -36,9 +36,10 @@
 //   (* OnMouseExit only when enabled, visible and the parent is shown)
 //
 // Owns its glyph bitmap, its hot-track font and its fade (LbFade: the level and the worker that
-// steps it); assigning the glyph or the font copies the given object's content. The group rule is
-// LbReleaseOthersOfGroup (LbSpeedButtonGroup.h) and the painter's inputs are gathered by
-// LbSpeedButtonFace.
+// steps it); assigning the glyph or the font copies the given object's content. The group rule:
+// the TLbSpeedButton children of one parent that share a non-zero GroupIndex are exclusive, so at
+// most one of them is Down; buttons with the same index on another parent are another group. The
+// painter's inputs are gathered by LbSpeedButtonFace.
 
 #include "buttons/LbButtonThread.h"
 #include "buttons/LbFade.h"
@@ -46,7 +47,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Font.h"
 #include "framework/ui/controls/GraphicControl.h"
-#include "framework/ui/description/Published.h"
+#include "framework/ui/description/PublishedProperties.h"
 
 #include <string>
 
@@ -124,11 +125,10 @@ public:
     // is shown; true when it clicked.
     bool pressMomentarily();
 
-    // What assistive technology is told: a push button, pressed while Down, hot while the
-    // pointer is inside (the hover state that the face shows); its default action is
-    // pressMomentarily().
+    // What assistive technology is told: a push button, down while Down, hot-tracked while the
+    // pointer is inside; its default action is pressMomentarily().
     fw::AccessibleRole accessibleRole() const override { return fw::AccessibleRole::PushButton; }
-    bool isPressed() const override { return down_; }
+    bool isDown() const override { return down_; }
     bool isPointerInside() const override { return pointerInside_; }
     bool doDefaultAction() override { return pressMomentarily(); }
 
@@ -158,11 +158,13 @@ protected:
     void dpiChanged() override;
 
 private:
-    friend void LbReleaseOthersOfGroup(const TLbSpeedButton& keeper);
-
     void refresh();
     // The second half of a momentary press: the click, then Down back as it was, painted.
     void clickAndRestore(bool downBefore);
+    // Pops up every other button of this one's group that is Down, each repainted and telling
+    // assistive technology of its new state; nothing for GroupIndex 0 or without a parent.
+    // Called before this button's own Down changes, whichever way it changes.
+    void releaseOthersOfGroup() const;
     // Up, on behalf of the group rule: repainted, and assistive technology told.
     void popUpForGroup();
 

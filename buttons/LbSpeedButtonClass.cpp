@@ -4,7 +4,7 @@
 #include "buttons/LbSpeedButton.h"
 
 #include "framework/ui/controls/Panel.h"
-#include "framework/ui/description/PublishedClasses.h"
+#include "framework/ui/description/FrameworkProperties.h"
 
 namespace lb {
 namespace {

@@ -45,6 +45,17 @@ enum TLbAlignment : int {
     taCenter = 2,
 };
 
+// The state a face is drawn in. A disabled button is never drawn down, whatever its Down says:
+// drawnDown is Down only while enabled.
+struct LbFaceState {
+    bool enabled = true;
+    bool drawnDown = false;
+    bool pointerInside = false;
+};
+
+// Whether a face is Flat: without a frame until the pointer is inside or it is down.
+enum class LbFlatness { Raised, Flat };
+
 // Pixels of this colour in a face bitmap are see-through when the face is copied to the screen;
 // bsShape fills its whole face with it.
 constexpr fw::TColor LbKeyColor = fw::clFuchsia;

@@ -60,12 +60,13 @@ install(TARGETS ${velmora_package_targets} EXPORT VelmoraTargets
 # program has no use for them (some include <windows.h> or <oleacc.h>, which public headers never
 # do). Everything else under framework/ and buttons/ is public.
 set(velmora_private_headers
-  framework/core/ApplicationText.h                  # the application object's text rules
+  framework/ui/app/ApplicationText.h                # the application object's text rules
   framework/win32/AccessibilityApi.h                # oleacc functions found at run time
   framework/win32/WindowProcedure.h                 # the framework's own window classes
-  framework/ui/accessibility/AccessibleObject.h     # the COM objects behind accessibility
-  framework/ui/accessibility/ControlAccessible.h
-  framework/ui/accessibility/PanelAccessible.h
+  framework/ui/accessibility/AccessibleChildren.h   # the COM objects behind accessibility
+  framework/ui/accessibility/AccessibleObject.h
+  framework/ui/accessibility/ControlAccessibleObject.h
+  framework/ui/accessibility/PanelAccessibleObject.h
   framework/ui/accessibility/PanelAccessibility.h
   framework/ui/controls/ControlCanvas.h             # a control's canvas outside WM_PAINT
   framework/ui/controls/FormTabStops.h              # what the keyboard router walks and asks
@@ -78,7 +79,6 @@ set(velmora_private_headers
   buttons/LbRoundedFrame.h
   buttons/LbScaledBitmap.h
   buttons/LbSpeedButtonFace.h                       # the speed button's painter inputs
-  buttons/LbSpeedButtonGroup.h                      # the speed button's group rule
 )
 set(private_header_patterns "")
 foreach(header IN LISTS velmora_private_headers)

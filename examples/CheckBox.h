@@ -8,7 +8,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/Panel.h"
-#include "framework/ui/model/Dpi.h"
+#include "framework/geometry/Dpi.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include "framework/ui/app/Application.h"
 #include "framework/ui/app/MessageDialog.h"
 #include "framework/system/ResourceStream.h"
-#include "framework/ui/description/PublishedClasses.h"
+#include "framework/ui/description/FrameworkProperties.h"
 #include "updater/InstalledVersionRecord.h"
 #include "updater/PayloadExtractor.h"
 #include "updater/logic/InstallationCheck.h"

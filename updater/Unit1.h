@@ -11,9 +11,9 @@
 
 #include "buttons/LbSpeedButton.h"
 #include "framework/ui/windows/Form.h"
-#include "framework/ui/windows/Memo.h"
+#include "framework/ui/controls/Memo.h"
 #include "framework/ui/controls/Panel.h"
-#include "framework/ui/description/Published.h"
+#include "framework/ui/description/PublishedProperties.h"
 #include "framework/ui/app/Timer.h"
 #include "updater/logic/VersionNumber.h"
 

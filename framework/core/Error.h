@@ -1,6 +1,6 @@
 #pragma once
 // The framework's errors. Code above the Win32 layer raises these as exceptions; the message is
-// what the default error display shows. Messages are built from a format with one "%s".
+// what the default error display shows. A failed Win32 call is a Win32Error (win32/Win32Error.h). Messages are built from a format with one "%s".
 
 #include <stdexcept>
 #include <string>
@@ -26,16 +26,6 @@ public:
 class ConvertError : public Error {  // a text that is not the number it should be
 public:
     using Error::Error;
-};
-
-// A failed Win32 call: the message carries the call's name and the system's text for its error code.
-class Win32Error : public Error {
-public:
-    Win32Error(const std::string& what, unsigned long code);
-    unsigned long code() const noexcept { return code_; }
-
-private:
-    unsigned long code_;
 };
 
 // Replaces the first "%s" of `pattern` with `argument`; a pattern without "%s" is returned as is.

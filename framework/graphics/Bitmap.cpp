@@ -1,6 +1,7 @@
 #include "framework/graphics/Bitmap.h"
 
 #include "framework/core/Error.h"
+#include "framework/win32/Win32Error.h"
 
 #include <windows.h>
 
@@ -72,7 +73,7 @@ Bitmap::Bitmap(int width, int height) : Bitmap() { setSize(width, height); }
 
 Bitmap::~Bitmap() = default;
 
-void Bitmap::replaceStorage(int width, int height, bool keepPixels)
+void Bitmap::replaceStorage(int width, int height, OldPixels oldPixels)
 {
     width = std::max(width, 0);
     height = std::max(height, 0);
@@ -89,7 +90,7 @@ void Bitmap::replaceStorage(int width, int height, bool keepPixels)
         dib.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
         if (!dib)
             throw Win32Error("CreateDIBSection", GetLastError());
-        if (keepPixels && !isEmpty()) {
+        if (oldPixels == OldPixels::Keep && !isEmpty()) {
             // A second DC holds the new DIB while the old one is still selected into ours.
             UniqueMemoryDc copyTarget = createMemoryDc();
             SelectionGuard selected(copyTarget.get(), dib.get());
@@ -111,7 +112,7 @@ void Bitmap::setSize(int width, int height)
 {
     if (std::max(width, 0) == width_ && std::max(height, 0) == height_)
         return;
-    replaceStorage(width, height, true);
+    replaceStorage(width, height, OldPixels::Keep);
 }
 
 void Bitmap::assign(const Bitmap& source)
@@ -121,7 +122,7 @@ void Bitmap::assign(const Bitmap& source)
     transparent_ = source.transparent_;
     transparentMode_ = source.transparentMode_;
     fixedTransparentColor_ = source.fixedTransparentColor_;
-    replaceStorage(source.width_, source.height_, false);
+    replaceStorage(source.width_, source.height_, OldPixels::Drop);
     if (!isEmpty())
         BitBlt(deviceContext_.get(), 0, 0, width_, height_, source.deviceContext_.get(), 0, 0, SRCCOPY);
 }
@@ -189,7 +190,7 @@ void Bitmap::loadFromResource(std::string_view name)
     const auto dib = parseDibResource(data, SizeofResource(module, resource));
     if (!dib)
         throw ResourceError(formatMessage("Resource %s is not a readable bitmap", resourceName));
-    replaceStorage(dib->width, dib->height, false);
+    replaceStorage(dib->width, dib->height, OldPixels::Drop);
     SetDIBitsToDevice(deviceContext_.get(), 0, 0, dib->width, dib->height, 0, 0, 0, dib->height,
                       dib->bits, dib->info, DIB_RGB_COLORS);
 }

@@ -74,7 +74,10 @@ public:
     void saveToFile(const std::string& path) const;
 
 private:
-    void replaceStorage(int width, int height, bool keepPixels);
+    // What becomes of the pixels when the storage is replaced: kept where the sizes overlap,
+    // or left to the caller, who fills the new storage.
+    enum class OldPixels { Keep, Drop };
+    void replaceStorage(int width, int height, OldPixels oldPixels);
 
     UniqueMemoryDc deviceContext_;
     UniqueBitmap dib_;                          // declared before its selection, outlives it

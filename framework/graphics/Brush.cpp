@@ -2,6 +2,7 @@
 
 #include "framework/core/Error.h"
 #include "framework/graphics/SystemColors.h"
+#include "framework/win32/Win32Error.h"
 
 #include <windows.h>
 

@@ -4,6 +4,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/SelectionGuard.h"
 #include "framework/graphics/SystemColors.h"
+#include "framework/win32/Win32Error.h"
 
 #include <windows.h>
 

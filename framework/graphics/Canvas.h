@@ -13,7 +13,7 @@
 #include "framework/graphics/Brush.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/Pen.h"
-#include "framework/graphics/RectEdges.h"
+#include "framework/geometry/RectEdges.h"
 #include "framework/graphics/SelectionGuard.h"
 #include "framework/graphics/TextFormat.h"
 #include "framework/win32/NativeTypes.h"

@@ -21,7 +21,7 @@ struct ContrastColors {
     TColor windowText = clWhite;     // COLOR_WINDOWTEXT
     TColor buttonFace = clBlack;     // COLOR_BTNFACE: forms, panels, button faces
     TColor buttonText = clWhite;     // COLOR_BTNTEXT: captions and frames
-    TColor highlight = clBlack;      // COLOR_HIGHLIGHT: a button that is hot, pressed or down
+    TColor highlight = clBlack;      // COLOR_HIGHLIGHT: a button with the pointer inside, or down
     TColor highlightText = clWhite;  // COLOR_HIGHLIGHTTEXT
     TColor grayText = clGray;        // COLOR_GRAYTEXT: the caption of a disabled button
 };

@@ -2,6 +2,7 @@
 
 #include "framework/core/Error.h"
 #include "framework/graphics/SelectionGuard.h"
+#include "framework/win32/Win32Error.h"
 
 #include <windows.h>
 
@@ -11,7 +12,6 @@
 namespace fw {
 namespace {
 
-constexpr int designPixelsPerInch = 96;
 
 // Bitmap fonts that have an outline font of the same design.
 struct OutlineTwin {
@@ -52,7 +52,7 @@ bool isBitmapFontOfAnotherHeight(HFONT font, int height)
 
 Font::Font(const Font& other)
     : name_(other.name_), height_(other.height_), styles_(other.styles_), color_(other.color_),
-      charset_(other.charset_), quality_(other.quality_), pixelsPerInch_(other.pixelsPerInch_)
+      charset_(other.charset_), quality_(other.quality_), dpi_(other.dpi_)
 {
 }
 
@@ -61,7 +61,7 @@ void Font::setName(const std::string& name)
     if (name == name_)
         return;
     name_ = name;
-    changed(true);
+    changed(Change::Shape);
 }
 
 void Font::setHeight(int height)
@@ -69,7 +69,7 @@ void Font::setHeight(int height)
     if (height == height_)
         return;
     height_ = height;
-    changed(true);
+    changed(Change::Shape);
 }
 
 void Font::setStyles(FontStyles styles)
@@ -77,7 +77,7 @@ void Font::setStyles(FontStyles styles)
     if (styles == styles_)
         return;
     styles_ = styles;
-    changed(true);
+    changed(Change::Shape);
 }
 
 void Font::setBold(bool bold)
@@ -92,7 +92,7 @@ void Font::setColor(TColor color)
     if (color == color_)
         return;
     color_ = color;
-    changed(false);
+    changed(Change::ColorOnly);
 }
 
 void Font::setCharset(int charset)
@@ -100,7 +100,7 @@ void Font::setCharset(int charset)
     if (charset == charset_)
         return;
     charset_ = charset;
-    changed(true);
+    changed(Change::Shape);
 }
 
 void Font::setQuality(FontQuality quality)
@@ -108,19 +108,19 @@ void Font::setQuality(FontQuality quality)
     if (quality == quality_)
         return;
     quality_ = quality;
-    changed(true);
+    changed(Change::Shape);
 }
 
-void Font::setPixelsPerInch(int pixelsPerInch)
+void Font::setDpi(int dpi)
 {
-    assert(pixelsPerInch > 0);
-    if (pixelsPerInch == pixelsPerInch_)
+    assert(dpi > 0);
+    if (dpi == dpi_)
         return;
-    pixelsPerInch_ = pixelsPerInch;
-    changed(true);
+    dpi_ = dpi;
+    changed(Change::Shape);
 }
 
-int Font::scaledHeight() const { return MulDiv(height_, pixelsPerInch_, designPixelsPerInch); }
+int Font::scaledHeight() const { return MulDiv(height_, dpi_, designDpi); }
 
 void Font::assign(const Font& other)
 {
@@ -128,7 +128,7 @@ void Font::assign(const Font& other)
         return;
     const bool shapeChanged = name_ != other.name_ || height_ != other.height_ ||
                               styles_ != other.styles_ || charset_ != other.charset_ ||
-                              quality_ != other.quality_ || pixelsPerInch_ != other.pixelsPerInch_;
+                              quality_ != other.quality_ || dpi_ != other.dpi_;
     const bool anyChanged = shapeChanged || color_ != other.color_;
     name_ = other.name_;
     height_ = other.height_;
@@ -136,17 +136,17 @@ void Font::assign(const Font& other)
     color_ = other.color_;
     charset_ = other.charset_;
     quality_ = other.quality_;
-    pixelsPerInch_ = other.pixelsPerInch_;
+    dpi_ = other.dpi_;
     if (anyChanged)
-        changed(shapeChanged);
+        changed(shapeChanged ? Change::Shape : Change::ColorOnly);
 }
 
-void Font::changed(bool shapeChanged)
+void Font::changed(Change change)
 {
     // The old GDI font lives until the listeners have run, so that a DC or window that holds it
     // can take the new one (or let go) before it is deleted.
     UniqueFont old;
-    if (shapeChanged)
+    if (change == Change::Shape)
         old = std::move(font_);
     if (onChange_)
         onChange_();
@@ -173,7 +173,7 @@ native::FontHandle Font::handle() const
     if (!made)
         throw Win32Error("CreateFontIndirectA", GetLastError());
     const char* outlineTwin = outlineTwinOf(name_);
-    if (pixelsPerInch_ != designPixelsPerInch && outlineTwin &&
+    if (dpi_ != designDpi && outlineTwin &&
         isBitmapFontOfAnotherHeight(made.get(), description.lfHeight)) {
         std::strncpy(description.lfFaceName, outlineTwin, LF_FACESIZE - 1);
         UniqueFont outline(CreateFontIndirectA(&description));

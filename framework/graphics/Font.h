@@ -7,16 +7,17 @@
 // while the old GDI font still exists, so that whoever holds it can let go first.
 //
 // Height follows LOGFONT: a negative value is the character height in pixels, a positive one the
-// cell height, both at 96 pixels per inch: the design height, which descriptions read and write.
-// The GDI font is made for the pixels per inch of the surface it is drawn on, at
-// MulDiv(height, pixelsPerInch, 96). assign() and the copy take the pixels per inch along with
+// cell height, both at designDpi (Dpi.h): the design height, which descriptions read and write.
+// The GDI font is made for the DPI of the surface it is drawn on, at MulDiv(height, dpi,
+// designDpi). assign() and the copy take the DPI along with
 // the rest, so that a canvas font assigned from a control's font draws at the control's scale;
 // an owner whose surface has a DPI of its own sets it again after an assign().
-// A bitmap font drawn at a height it does not have is blurred or stepped by GDI: above 96 pixels
-// per inch such a font is replaced by its outline twin ("MS Sans Serif" by "Microsoft Sans
-// Serif"); at 96 the face asked for is always the one made.
+// A bitmap font drawn at a height it does not have is blurred or stepped by GDI: at another DPI
+// than the design's such a font is replaced by its outline twin ("MS Sans Serif" by "Microsoft
+// Sans Serif"); at designDpi the face asked for is always the one made.
 
 #include "framework/core/Color.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/win32/Handles.h"
 
 #include <functional>
@@ -51,8 +52,8 @@ public:
     TColor color() const { return color_; }
     int charset() const { return charset_; }
     FontQuality quality() const { return quality_; }
-    int pixelsPerInch() const { return pixelsPerInch_; }
-    // The height the GDI font is made with: the design height at pixelsPerInch().
+    int dpi() const { return dpi_; }
+    // The height the GDI font is made with: the design height at dpi().
     int scaledHeight() const;
 
     void setName(const std::string& name);
@@ -62,7 +63,7 @@ public:
     void setColor(TColor color);
     void setCharset(int charset);
     void setQuality(FontQuality quality);
-    void setPixelsPerInch(int pixelsPerInch);  // positive
+    void setDpi(int dpi);  // positive
 
     // Copies every attribute of `other`; reports one change if anything differed.
     void assign(const Font& other);
@@ -73,7 +74,10 @@ public:
     native::FontHandle handle() const;
 
 private:
-    void changed(bool shapeChanged);
+    // What a change touched: the shape, which the GDI font is made from (it is remade on the next
+    // handle()), or only the colour, which is drawn with it.
+    enum class Change { Shape, ColorOnly };
+    void changed(Change change);
 
     std::string name_ = "MS Sans Serif";
     int height_ = -11;
@@ -81,7 +85,7 @@ private:
     TColor color_ = clWindowText;
     int charset_ = defaultCharset;
     FontQuality quality_ = FontQuality::Default;
-    int pixelsPerInch_ = 96;
+    int dpi_ = designDpi;
     std::function<void()> onChange_;
     mutable UniqueFont font_;
 };

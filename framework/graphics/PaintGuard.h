@@ -2,7 +2,7 @@
 // PaintGuard: BeginPaint on construction, EndPaint on every path out of a WM_PAINT handler. It
 // owns the paint's device context for its lifetime; the window is borrowed.
 
-#include "framework/graphics/RectEdges.h"
+#include "framework/geometry/RectEdges.h"
 #include "framework/win32/NativeTypes.h"
 
 #include <type_traits>

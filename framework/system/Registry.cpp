@@ -1,7 +1,7 @@
 #include "framework/system/Registry.h"
 
 #include "framework/core/Error.h"
-#include "framework/core/RegistryValue.h"
+#include "framework/system/RegistryValue.h"
 
 #include <windows.h>
 

@@ -1,5 +1,7 @@
 #include "framework/win32/DisplayDpi.h"
 
+#include "framework/geometry/Dpi.h"
+
 #include <windows.h>
 
 namespace fw::native {
@@ -20,10 +22,10 @@ Function* user32Procedure(const char* name)
 int screenDpi()
 {
     HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : designDpi;
     if (screen)
         ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
+    return dpi > 0 ? dpi : designDpi;
 }
 
 int systemDpiOfWindow(WindowHandle window)

@@ -1,4 +1,4 @@
-#include "framework/core/Error.h"
+#include "framework/win32/Win32Error.h"
 
 #include <windows.h>
 

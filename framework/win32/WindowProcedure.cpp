@@ -1,6 +1,7 @@
 #include "framework/win32/WindowProcedure.h"
 
 #include "framework/core/Error.h"
+#include "framework/win32/Win32Error.h"
 
 namespace fw {
 

@@ -135,18 +135,21 @@ TEST(LbBlendHotTrack, ResolvesSystemColoursAndKeepsStrayLevelsInRange)
 
 TEST(LbFaceColor, HotTrackOnlyWhenEnabledAndDownColourOnlyWhenDown)
 {
+    constexpr LbFaceState up{.enabled = true, .drawnDown = false, .pointerInside = false};
+    constexpr LbFaceState disabled{.enabled = false, .drawnDown = false, .pointerInside = false};
+    constexpr LbFaceState down{.enabled = true, .drawnDown = true, .pointerInside = false};
     // clNone hot-track: Color at every level.
     for (int level = 0; level <= 8; ++level)
-        EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, fw::clNone, level, true, false, fakeToRgb), 0x0000C0C0u);
+        EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, fw::clNone, level, up, fakeToRgb), 0x0000C0C0u);
     // Disabled: no blend, whatever the level.
-    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, 0x0000DFDF, 8, false, false, fakeToRgb), 0x0000C0C0u);
-    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, 0x0000DFDF, 8, true, false, fakeToRgb), 0x0000DFDFu);
+    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, 0x0000DFDF, 8, disabled, fakeToRgb), 0x0000C0C0u);
+    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, 0x0000DFDF, 8, up, fakeToRgb), 0x0000DFDFu);
     // Color as a system colour is resolved.
-    EXPECT_EQ(LbFaceColor(fw::clBtnFace, fw::clNone, fw::clNone, 0, true, false, fakeToRgb), 0x00D8E9ECu);
+    EXPECT_EQ(LbFaceColor(fw::clBtnFace, fw::clNone, fw::clNone, 0, up, fakeToRgb), 0x00D8E9ECu);
     // Down colour wins over the blend and is passed on unresolved.
-    EXPECT_EQ(LbFaceColor(0x0000C0C0, 0x00B59285, 0x0000DFDF, 8, true, true, fakeToRgb), 0x00B59285u);
-    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clBtnFace, fw::clNone, 0, true, true, fakeToRgb), fw::clBtnFace);
-    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, fw::clNone, 0, true, true, fakeToRgb), 0x0000C0C0u);
+    EXPECT_EQ(LbFaceColor(0x0000C0C0, 0x00B59285, 0x0000DFDF, 8, down, fakeToRgb), 0x00B59285u);
+    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clBtnFace, fw::clNone, 0, down, fakeToRgb), fw::clBtnFace);
+    EXPECT_EQ(LbFaceColor(0x0000C0C0, fw::clNone, fw::clNone, 0, down, fakeToRgb), 0x0000C0C0u);
 }
 
 }  // namespace

@@ -245,19 +245,19 @@ TEST(LbGlyphCell, CellChoiceByStateAndCount)
         {true, false, true, 4, 3},  {true, false, true, 3, 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(LbGlyphSourceX(c.enabled, c.down, c.inside, c.cells, 16), 16 * c.cell)
+        EXPECT_EQ(LbGlyphSourceX(LbFaceState{c.enabled, c.down, c.inside}, c.cells, 16), 16 * c.cell)
             << c.enabled << c.down << c.inside << c.cells;
 }
 
 TEST(LbFrame, FlatButtonsShowTheirFrameOnlyWhenEnabledAndHoveredOrDown)
 {
-    // enabled, flat, inside, down
-    EXPECT_TRUE(LbHasFrame(true, false, false, false));
-    EXPECT_FALSE(LbHasFrame(true, true, false, false));
-    EXPECT_TRUE(LbHasFrame(true, true, true, false));
-    EXPECT_TRUE(LbHasFrame(true, true, false, true));
-    EXPECT_FALSE(LbHasFrame(false, true, true, false));
-    EXPECT_TRUE(LbHasFrame(false, false, false, false));
+    using enum LbFlatness;
+    EXPECT_TRUE(LbHasFrame({.enabled = true, .drawnDown = false, .pointerInside = false}, Raised));
+    EXPECT_FALSE(LbHasFrame({.enabled = true, .drawnDown = false, .pointerInside = false}, Flat));
+    EXPECT_TRUE(LbHasFrame({.enabled = true, .drawnDown = false, .pointerInside = true}, Flat));
+    EXPECT_TRUE(LbHasFrame({.enabled = true, .drawnDown = true, .pointerInside = false}, Flat));
+    EXPECT_FALSE(LbHasFrame({.enabled = false, .drawnDown = false, .pointerInside = true}, Flat));
+    EXPECT_TRUE(LbHasFrame({.enabled = false, .drawnDown = false, .pointerInside = false}, Raised));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "SpeedButtonFixture.h"
 
 #include "framework/graphics/ContrastTheme.h"
-#include "framework/ui/windows/Memo.h"
+#include "framework/ui/controls/Memo.h"
 #include "tests/support/ContrastThemes.h"
 
 #include <optional>

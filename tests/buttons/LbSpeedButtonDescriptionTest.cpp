@@ -3,7 +3,7 @@
 
 #include "SpeedButtonFixture.h"
 
-#include "framework/ui/description/PublishedClasses.h"
+#include "framework/ui/description/FrameworkProperties.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "UpdaterDriver.h"
 
 #include "framework/core/Error.h"
+#include "framework/win32/Win32Error.h"
 #include "tests/support/ProcessWindow.h"
 
 #include <windows.h>

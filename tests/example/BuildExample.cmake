@@ -38,7 +38,7 @@ foreach(header IN LISTS headers)
     endif()
   endforeach()
 endforeach()
-foreach(private framework/ui/accessibility/ControlAccessible.h framework/win32/WindowProcedure.h
+foreach(private framework/ui/accessibility/ControlAccessibleObject.h framework/win32/WindowProcedure.h
                 buttons/LbSpeedButtonFace.h)
   if(EXISTS ${PREFIX}/include/${private})
     string(APPEND faults "\n  the library's own ${private} is installed")

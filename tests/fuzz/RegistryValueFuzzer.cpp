@@ -5,7 +5,7 @@
 //   - REG_SZ and REG_EXPAND_SZ read as the longest zero-free start of the data;
 //   - any other type with data is refused, never read as text.
 
-#include "framework/core/RegistryValue.h"
+#include "framework/system/RegistryValue.h"
 
 #include <cstddef>
 #include <cstdint>

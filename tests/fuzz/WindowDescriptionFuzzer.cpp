@@ -7,7 +7,7 @@
 //   - components that were read are described by a text that reads back to components described
 //     by the same text: every value a property writes, it reads back equal.
 
-#include "framework/ui/description/Published.h"
+#include "framework/ui/description/PublishedProperties.h"
 
 #include <cstddef>
 #include <cstdint>

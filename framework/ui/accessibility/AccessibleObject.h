@@ -1,6 +1,6 @@
 #pragma once
-// AccessibleObject: the COM part shared by the framework's accessible objects (PanelAccessible,
-// ControlAccessible): the reference count, QueryInterface for IUnknown, IDispatch and IAccessible,
+// AccessibleObject: the COM part shared by the framework's accessible objects (PanelAccessibleObject,
+// ControlAccessibleObject): the reference count, QueryInterface for IUnknown, IDispatch and IAccessible,
 // and answers for what none of them offers (type information, setting a name or value). For an
 // object that describes only itself it also answers what such an object lacks (value, help,
 // selecting), which an object with children overrides to pass on to them.

@@ -1,10 +1,10 @@
 #include "framework/ui/accessibility/PanelAccessibility.h"
 
 #include "framework/core/RunHandler.h"
-#include "framework/ui/accessibility/ControlAccessible.h"
+#include "framework/ui/accessibility/ControlAccessibleObject.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/Panel.h"
-#include "framework/ui/accessibility/PanelAccessible.h"
+#include "framework/ui/accessibility/PanelAccessibleObject.h"
 
 #include <algorithm>
 
@@ -68,7 +68,7 @@ ComPtr<IDispatch> PanelAccessibility::panelObject()
                                                   reinterpret_cast<void**>(standard.put()))) ||
             !standard)
             return {};
-        panelObject_.reset(new PanelAccessible(*this, std::move(standard)));
+        panelObject_.reset(new PanelAccessibleObject(*this, std::move(standard)));
     }
     return ComPtr<IDispatch>::share(panelObject_.get());
 }
@@ -78,7 +78,7 @@ ComPtr<IDispatch> PanelAccessibility::controlObject(GraphicControl& control)
     for (auto& [known, object] : controlObjects_)
         if (known == &control)
             return ComPtr<IDispatch>::share(object.get());
-    controlObjects_.emplace_back(&control, ComPtr<ControlAccessible>(new ControlAccessible(*this, control)));
+    controlObjects_.emplace_back(&control, ComPtr<ControlAccessibleObject>(new ControlAccessibleObject(*this, control)));
     return ComPtr<IDispatch>::share(controlObjects_.back().second.get());
 }
 

@@ -5,8 +5,8 @@
 // control that arrives, leaves or changes, and passes it its window messages first.
 //
 //   - WM_GETOBJECT for the client area is answered with the panel's accessible object
-//     (PanelAccessible.h). Its children are the visible window-less controls in the parent's
-//     order, each an object of its own (ControlAccessible.h), followed by the visible child
+//     (PanelAccessibleObject.h). Its children are the visible window-less controls in the parent's
+//     order, each an object of its own (ControlAccessibleObject.h), followed by the visible child
 //     windows (the memo), which keep the system's own description. A child's id is its place in
 //     that list, counted from 1.
 //   - A change that a control reports becomes a WinEvent with the panel's window, OBJID_CLIENT and
@@ -19,9 +19,10 @@
 //     panel goes, an object is cut off and answers CO_E_OBJNOTCONNECTED from then on.
 // Only the .cpp files hold Win32 and COM; this header has neither.
 
+#include "framework/ui/accessibility/AccessibleChildren.h"
 #include "framework/ui/controls/PanelObserver.h"
 #include "framework/ui/model/AccessibleTypes.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 #include "framework/win32/ComPtr.h"
 #include "framework/win32/NativeTypes.h"
 
@@ -32,12 +33,12 @@ struct IDispatch;
 
 namespace fw {
 
-class ControlAccessible;
+class ControlAccessibleObject;
 class GraphicControl;
 class Panel;
-class PanelAccessible;
+class PanelAccessibleObject;
 
-class PanelAccessibility final : public PanelObserver {
+class PanelAccessibility final : public PanelObserver, public AccessibleChildren {
 public:
     explicit PanelAccessibility(Panel& panel);
     ~PanelAccessibility() override;  // cuts off every object handed out
@@ -52,20 +53,15 @@ public:
     void controlRemoved(GraphicControl& control) override;
     void controlChanged(GraphicControl& control, AccessibleChange change) override;
 
-    // For the accessible objects. Child ids count from 1; 0 is the panel itself.
-    Panel& panel() const { return panel_; }
-    long childCount() const;
-    // A child's object (the system's for a child window), or null when `childId` names none.
-    ComPtr<IDispatch> childObject(long childId);
-    ComPtr<IDispatch> panelObject();
-    // The control's id while it is a shown child; 0 when it is hidden or not a child here.
-    long childIdOf(const GraphicControl& control) const;
-    // The id of the child `step` places after (or before) `childId`, or 0 past either end.
-    long siblingId(long childId, long step) const;
-    // What lies at a screen point: a child's id, 0 for the panel itself, -1 outside the panel.
-    long childIdAt(Point screen) const;
-    // Queues the control's default action; false when it cannot be queued.
-    bool queueDefaultAction(GraphicControl& control);
+    // For the accessible objects (AccessibleChildren.h).
+    Panel& panel() const override { return panel_; }
+    long childCount() const override;
+    ComPtr<IDispatch> childObject(long childId) override;
+    ComPtr<IDispatch> panelObject() override;
+    long childIdOf(const GraphicControl& control) const override;
+    long siblingId(long childId, long step) const override;
+    long childIdAt(Point screen) const override;
+    bool queueDefaultAction(GraphicControl& control) override;
 
 private:
     struct Child {
@@ -81,8 +77,8 @@ private:
     void runQueuedDefaultAction();
 
     Panel& panel_;
-    ComPtr<PanelAccessible> panelObject_;  // made on the first WM_GETOBJECT
-    std::vector<std::pair<GraphicControl*, ComPtr<ControlAccessible>>> controlObjects_;  // controls not owned
+    ComPtr<PanelAccessibleObject> panelObject_;  // made on the first WM_GETOBJECT
+    std::vector<std::pair<GraphicControl*, ComPtr<ControlAccessibleObject>>> controlObjects_;  // controls not owned
     std::vector<GraphicControl*> queuedDefaultActions_;                                  // not owned
 };
 

@@ -1,6 +1,6 @@
 #include "framework/ui/app/Application.h"
 
-#include "framework/core/ApplicationText.h"
+#include "framework/ui/app/ApplicationText.h"
 #include "framework/core/FormatSettings.h"
 #include "framework/ui/accessibility/Accessibility.h"
 #include "framework/ui/app/MessageDialog.h"
@@ -90,7 +90,7 @@ void Application::dispatch(const MSG& message)
     DispatchMessageA(&message);
 }
 
-void Application::idle() { InputRouter::instance().pointer().updateHover(); }
+void Application::idle() { InputRouter::instance().pointer().updatePointerInside(); }
 
 void Application::terminate()
 {

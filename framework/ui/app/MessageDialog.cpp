@@ -57,12 +57,12 @@ public:
     TopMostStepBack()
     {
         for (Form* form : Form::liveForms())
-            form->setTopMostPlace(false);
+            form->setTopMostPlace(TopMostPlace::SteppedBack);
     }
     ~TopMostStepBack()
     {
         for (Form* form : Form::liveForms())
-            form->setTopMostPlace(true);
+            form->setTopMostPlace(TopMostPlace::InFront);
     }
     TopMostStepBack(const TopMostStepBack&) = delete;
     TopMostStepBack& operator=(const TopMostStepBack&) = delete;

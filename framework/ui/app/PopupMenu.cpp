@@ -3,6 +3,7 @@
 #include "framework/core/Error.h"
 #include "framework/ui/windows/Form.h"
 #include "framework/win32/Handles.h"
+#include "framework/win32/Win32Error.h"
 
 #include <windows.h>
 

@@ -3,6 +3,7 @@
 #include "framework/core/Error.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/Panel.h"
+#include "framework/win32/Win32Error.h"
 
 #include <windows.h>
 

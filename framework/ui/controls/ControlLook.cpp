@@ -49,7 +49,7 @@ void ControlLook::keepDpi()
 {
     const bool wasFollowing = isFollowing_;
     isFollowing_ = true;
-    font_.setPixelsPerInch(dpi_);
+    font_.setDpi(dpi_);
     isFollowing_ = wasFollowing;
 }
 

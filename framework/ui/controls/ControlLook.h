@@ -6,6 +6,7 @@
 // control sets, whatever font was assigned; a new DPI is not a change of the font.
 
 #include "framework/core/Color.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/graphics/Font.h"
 
 #include <functional>
@@ -43,7 +44,7 @@ private:
     Font font_;
     bool parentFont_ = true;
     bool isFollowing_ = false;  // a change of the font that is not the control's own
-    int dpi_ = 96;
+    int dpi_ = designDpi;
 };
 
 static_assert(!std::is_copy_constructible_v<ControlLook>);

@@ -3,7 +3,7 @@
 #include "framework/ui/controls/ControlCanvas.h"
 #include "framework/ui/controls/InputRouter.h"
 #include "framework/ui/controls/Panel.h"
-#include "framework/ui/model/Dpi.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/ui/model/TabOrder.h"
 
 #include <windows.h>
@@ -181,7 +181,7 @@ void GraphicControl::setDefault(bool isDefault)
     notifyAccessibleChange(AccessibleChange::State);
 }
 
-int GraphicControl::dpi() const { return parent_ ? parent_->dpi() : 96; }
+int GraphicControl::dpi() const { return parent_ ? parent_->dpi() : designDpi; }
 
 bool GraphicControl::isShowing() const
 {
@@ -268,12 +268,12 @@ void GraphicControl::handleMouse(const MouseMessage& mouse)
         [[fallthrough]];
     case MouseAction::Press:
         if (button == MouseButton::Left)
-            isPressedForClick_ = true;
+            isMarkedForClick_ = true;
         mouseDown(button, shift, where.x, where.y);
         break;
     case MouseAction::Release:
-        if (button == MouseButton::Left && isPressedForClick_) {
-            isPressedForClick_ = false;
+        if (button == MouseButton::Left && isMarkedForClick_) {
+            isMarkedForClick_ = false;
             if (Rect{0, 0, bounds_.width, bounds_.height}.contains(where)) {
                 const auto alive = lifetime();
                 click();
@@ -332,6 +332,6 @@ void GraphicControl::click()
         onClick(*this);
 }
 
-void GraphicControl::captureLost() { isPressedForClick_ = false; }
+void GraphicControl::captureLost() { isMarkedForClick_ = false; }
 
 }  // namespace fw

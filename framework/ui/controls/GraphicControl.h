@@ -17,9 +17,9 @@
 //   Alt+Tab) calls captureLost(), and no click follows. The second press of a double-click
 //   reaches mouseDoubleClick() only when the control asks for double-clicks
 //   (setWantsDoubleClicks); otherwise, and by default, it is a press.
-//   Hover. Whenever the application's queue runs empty, the control under the pointer (hidden
-//   ones passed over, disabled ones not) is found; when it changed, the last one gets mouseLeave()
-//   and the new one mouseEnter(). While a control holds the capture, only it is entered and left.
+//   Pointer inside. Whenever the application's queue runs empty, the control under the pointer
+//   (hidden ones passed over, disabled ones not) is found; when it changed, the last one gets
+//   mouseLeave() and the new one mouseEnter(), and the pointer is inside the new one. While a control holds the capture, only it is entered and left.
 //   A control that appears under a resting pointer is entered; one that is covered, hidden, moved
 //   away or removed is left (a removed one is not told).
 //   Focus. A form's tab stops, window-less controls (setTabStop) and child windows with
@@ -54,7 +54,7 @@
 #include "framework/ui/model/AccessibleTypes.h"
 #include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 
 #include <functional>
 #include <memory>
@@ -114,7 +114,7 @@ public:
     void setVisible(bool visible);
     // Visible, with a parent window that is visible on screen.
     bool isShowing() const;
-    // The pixels per inch of the surface the control paints on: its panel's; 96 without one. The
+    // The pixels per inch of the surface the control paints on: its panel's; designDpi without one. The
     // control's bounds and font follow it.
     int dpi() const;
     TBasicAction* action() const { return actionLink_.action(); }
@@ -177,7 +177,7 @@ public:
     // PanelAccessibility.h); its name is the caption as shown and its location the bounds. The
     // control is focusable while it is a tab stop, and focused while isFocused().
     virtual AccessibleRole accessibleRole() const { return AccessibleRole::Graphic; }
-    virtual bool isPressed() const { return false; }
+    virtual bool isDown() const { return false; }  // pressed, as assistive technology says
     virtual bool isChecked() const { return false; }  // for AccessibleRole::CheckButton
     virtual bool isPointerInside() const { return false; }
     // The default action, run for assistive technology from the parent's message queue; false
@@ -231,7 +231,7 @@ private:
     bool isVisible_ = true;
     ControlActionLink actionLink_;
     bool wantsDoubleClicks_ = false;
-    bool isPressedForClick_ = false;
+    bool isMarkedForClick_ = false;
     bool isDefault_ = false;
     bool isTabStop_ = false;
     int tabOrder_ = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // InputRouter: the one owner of input for window-less controls, one per program (the framework
 // runs on one GUI thread, and Windows has one capture and one keyboard focus per thread). It
-// owns the pointer's state (PointerRouter: capture, hover) and the keyboard's (KeyboardRouter:
+// owns the pointer's state (PointerRouter: capture, the control the pointer is inside) and the keyboard's (KeyboardRouter:
 // focus, Tab order, default control, typed characters). Panels hand it their mouse and focus
 // messages, the message loop its key messages, forms their activation; controls that leave a
 // panel or go away are forgotten by both halves. The rules are written at the top of
@@ -23,7 +23,8 @@ public:
     // False when no control takes it.
     bool routeMouse(Panel& panel, unsigned message, unsigned long long wParam, long long lParam);
 
-    // The control leaves its panel: released, no longer hovered, and its focus passed on.
+    // The control leaves its panel: released, the pointer no longer inside it, and its focus passed
+    // on.
     void controlLeavesPanel(GraphicControl& control);
     // The control goes away: also no longer any form's default.
     void forget(GraphicControl& control);

@@ -4,7 +4,7 @@
 // point (in the coordinates of the window that received it).
 
 #include "framework/ui/model/ControlMessage.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 
 #include <optional>
 

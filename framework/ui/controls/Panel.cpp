@@ -9,9 +9,10 @@
 #include "framework/ui/controls/ColoredChild.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/InputRouter.h"
-#include "framework/ui/model/Dpi.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/core/RunHandler.h"
 #include "framework/win32/DisplayDpi.h"
+#include "framework/win32/Win32Error.h"
 #include "framework/win32/WindowProcedure.h"
 
 #include <windowsx.h>
@@ -46,14 +47,14 @@ COLORREF captionColor(const Font& font)
 }  // namespace
 
 Panel::Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner)
-    : Component(owner), designBounds_(bounds), background_(color), font_(font),
-      dpi_(native::layoutDpiOf(parentWindow))
+    : WindowedChild(owner, bounds, color), font_(font), dpi_(native::layoutDpiOf(parentWindow))
 {
-    bounds_ = scaleForDpi(designBounds_, dpi_);
-    font_.setPixelsPerInch(dpi_);
+    scaleBounds();
+    font_.setDpi(dpi_);
     registerWindowClass(panelClassName, windowProcedureOf<Panel>, CS_DBLCLKS, nullptr);
-    HWND window = CreateWindowExA(0, panelClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds_.left,
-                                  bounds_.top, bounds_.width, bounds_.height, parentWindow, nullptr,
+    const Rect placed = this->bounds();
+    HWND window = CreateWindowExA(0, panelClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, placed.left,
+                                  placed.top, placed.width, placed.height, parentWindow, nullptr,
                                   GetModuleHandleA(nullptr), this);
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
@@ -93,29 +94,9 @@ void Panel::setObserverFactory(PanelObserverFactory factory) { observerFactory =
 
 void Panel::setColor(TColor color)
 {
-    background_.setColor(color);
-    InvalidateRect(window_.get(), nullptr, TRUE);
+    changeBackgroundColor(color);
     for (GraphicControl* control : controls_)
         control->followParentColor();
-}
-
-void Panel::setBounds(Rect designBounds)
-{
-    designBounds_ = designBounds;
-    bounds_ = scaleForDpi(designBounds, dpi_);
-    if (!isLoading())
-        moveWindowToBounds();
-}
-
-void Panel::loaded()
-{
-    Component::loaded();
-    moveWindowToBounds();
-}
-
-void Panel::moveWindowToBounds()
-{
-    MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
 }
 
 void Panel::setDpi(int dpi)
@@ -123,8 +104,8 @@ void Panel::setDpi(int dpi)
     if (dpi == dpi_)
         return;
     dpi_ = dpi;
-    font_.setPixelsPerInch(dpi);
-    setBounds(designBounds_);
+    font_.setDpi(dpi);
+    setBounds(designBounds());
     // A control's handler may add or remove controls; work on a copy and skip the removed ones.
     const std::vector<GraphicControl*> controls = controls_;
     for (GraphicControl* control : controls)
@@ -148,7 +129,7 @@ void Panel::setBevelOuter(TBevelCut bevel)
 void Panel::setFont(const Font& font)
 {
     font_.assign(font);
-    font_.setPixelsPerInch(dpi_);  // the other font may be made for another surface
+    font_.setDpi(dpi_);  // the other font may be made for another surface
     for (GraphicControl* control : controls_)
         control->followParentFont();
 }
@@ -199,7 +180,7 @@ void Panel::paint()
     HDC dc = paintGuard.deviceContext();
     RECT client;
     GetClientRect(window_.get(), &client);
-    FillRect(dc, &client, background_.handle(ContrastBackground::ButtonFace));
+    FillRect(dc, &client, background().handle(ContrastBackground::ButtonFace));
 
     // Raised bevel: light on the top and left edges, shadow on the bottom and right ones;
     // lowered the other way round.

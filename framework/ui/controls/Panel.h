@@ -12,8 +12,8 @@
 //     focus, the panel's window holds the system's. The panel only asks Windows for
 //     WM_MOUSELEAVE, so that a pointer leaving the window wakes the loop up;
 //   - the controls follow the panel's colour and font while their parentColor / parentFont are on.
-// A control registers itself by setting its parent; when one is removed, every capture, hover and
-// focus pointer to it is cleared and a focus it had passes on.
+// A control registers itself by setting its parent; when one is removed, every pointer to it (capture,
+// pointer inside, focus) is cleared and a focus it had passes on.
 // The panel is laid out for the DPI of its top-level window when it is made, and for the one its
 // form tells it when the form moves to a display of another DPI (DpiScaledChild.h); its bounds,
 // font and controls are then scaled anew from their design values (Dpi.h).
@@ -22,13 +22,13 @@
 // sees the panel's window messages first.
 
 #include "framework/core/Color.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/graphics/Font.h"
-#include "framework/ui/controls/BackgroundBrush.h"
-#include "framework/ui/controls/DpiScaledChild.h"
 #include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 #include "framework/ui/controls/PanelObserver.h"
+#include "framework/ui/controls/WindowedChild.h"
 #include "framework/win32/Handles.h"
 
 #include <memory>
@@ -40,27 +40,20 @@ namespace fw {
 class GraphicControl;
 
 enum TBevelCut { bvNone, bvLowered, bvRaised };
-// Which controls a hit test finds: the pointer's routing skips disabled ones, hovering does not.
+// Which controls a hit test finds: the pointer's routing skips disabled ones;
+// finding the control the pointer is inside does not.
 enum class HitTest { VisibleAndEnabled, Visible };
 
-class Panel : public Component, public DpiScaledChild, public BoundsSetters<Panel> {
+class Panel : public WindowedChild, public BoundsSetters<Panel> {
 public:
     // `bounds` and the font's height are design values, at 96 DPI.
     Panel(native::WindowHandle parentWindow, Rect bounds, TColor color, const Font& font, Component* owner = nullptr);
     ~Panel() override;
 
     native::WindowHandle handle() const { return window_.get(); }
-    // In the parent window's pixels at dpi(): where the window is.
-    Rect bounds() const { return bounds_; }
-    // As designed, at 96 DPI: what setBounds() takes and descriptions write.
-    Rect designBounds() const { return designBounds_; }
-    // The pixels per inch the panel and its controls are laid out for.
+    // The pixels per inch the panel and its controls are laid out for; bounds() are in them.
     int dpi() const { return dpi_; }
     void setDpi(int dpi) override;
-    // While read from a description, the window moves once, when the reading is done.
-    void setBounds(Rect designBounds);
-    void loaded() override;
-    TColor color() const { return background_.color(); }
     void setColor(TColor color);
     const Font& font() const { return font_; }
     void setFont(const Font& font);
@@ -92,7 +85,8 @@ public:
     long long handleMessage(unsigned message, unsigned long long wParam, long long lParam);
 
 private:
-    void moveWindowToBounds();
+    native::WindowHandle childWindow() const override { return window_.get(); }
+    int layoutDpi() const override { return dpi_; }
     friend class GraphicControl;
     void addControl(GraphicControl& control);
     void removeControl(GraphicControl& control);
@@ -100,16 +94,13 @@ private:
     void paint();
 
     UniqueWindow window_;
-    Rect designBounds_;
-    Rect bounds_;  // designBounds_ at dpi_
-    BackgroundBrush background_;
     Font font_;
     std::string caption_;
     TBevelCut bevelOuter_ = bvRaised;
     Component* parentComponent_ = nullptr;
     std::vector<GraphicControl*> controls_;  // not owned; in the parent's order, last on top
     bool isTrackingLeave_ = false;
-    int dpi_ = 96;
+    int dpi_ = designDpi;
     std::unique_ptr<PanelObserver> observer_;  // last: it goes before the window does
 };
 

@@ -63,7 +63,7 @@ void PointerRouter::captureChanged(Panel& panel)
     runHandler([&] { lost->captureLost(); });
 }
 
-void PointerRouter::updateHover()
+void PointerRouter::updatePointerInside()
 {
     POINT pointer;
     if (!GetCursorPos(&pointer))
@@ -77,21 +77,21 @@ void PointerRouter::updateHover()
     }
     if (capturing_ && under != capturing_)
         under = nullptr;
-    if (under == hovered_)
+    if (under == pointerInside_)
         return;
-    GraphicControl* previous = hovered_;
-    hovered_ = under;
+    GraphicControl* previous = pointerInside_;
+    pointerInside_ = under;
     if (previous)
         runHandler([&] { previous->mouseLeave(); });
-    // The leave handler may have removed the new control (forget() clears hovered_).
-    if (under && hovered_ == under)
+    // The leave handler may have removed the new control (forget() clears pointerInside_).
+    if (under && pointerInside_ == under)
         runHandler([&] { under->mouseEnter(); });
 }
 
 void PointerRouter::forget(GraphicControl& control)
 {
-    if (hovered_ == &control)
-        hovered_ = nullptr;
+    if (pointerInside_ == &control)
+        pointerInside_ = nullptr;
     if (capturing_ != &control)
         return;
     capturing_ = nullptr;

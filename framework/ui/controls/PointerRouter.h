@@ -1,14 +1,15 @@
 #pragma once
 // PointerRouter: the pointer's half of the input router (InputRouter.h), which owns it. It knows
-// which window-less control holds the mouse capture and which one the pointer is over, delivers
-// a panel's mouse messages, and forgets a control that leaves its panel. Windows gives the
-// capture to one window at a time and the framework runs on one GUI thread, so there is one.
+// which window-less control holds the mouse capture and which one the pointer is inside, delivers
+// a panel's mouse messages, and forgets a control that leaves its panel. There is one, the input
+// router's: Windows gives the capture to one window at a time, and the framework runs on one GUI
+// thread.
 // The rules it follows are written at the top of GraphicControl.h.
 //
 // The rule for where a mouse message goes exists once, in targetAt().
 
 #include "framework/ui/controls/MouseMessage.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 
 namespace fw {
 
@@ -31,18 +32,21 @@ public:
     // The panel's window lost the capture in the middle of a press: the press ends without a click.
     void captureChanged(Panel& panel);
 
-    // The idle step: sends mouse-leave and mouse-enter when the control under the pointer changed.
-    void updateHover();
+    // The idle step: sends mouse-leave and mouse-enter when the control the pointer is inside
+    // changed.
+    void updatePointerInside();
     // The control leaves its panel or goes away: it is released if it holds the capture, and
     // neither notified nor remembered any more.
     void forget(GraphicControl& control);
 
     GraphicControl* capturingControl() const { return capturing_; }
-    GraphicControl* hoveredControl() const { return hovered_; }
+    // The control the pointer is inside: the one that was last sent mouse-enter and not yet
+    // mouse-leave.
+    GraphicControl* pointerInside() const { return pointerInside_; }
 
 private:
-    GraphicControl* capturing_ = nullptr;  // not owned
-    GraphicControl* hovered_ = nullptr;    // not owned
+    GraphicControl* capturing_ = nullptr;      // not owned
+    GraphicControl* pointerInside_ = nullptr;  // not owned
 };
 
 }  // namespace fw

@@ -7,7 +7,7 @@
 //
 // Plain C++, no Win32.
 
-#include "framework/core/WindowDescription.h"
+#include "framework/ui/description/WindowDescription.h"
 #include "framework/ui/description/PropertyTable.h"
 
 namespace fw {

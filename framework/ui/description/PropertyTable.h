@@ -9,7 +9,7 @@
 //
 // Plain C++, no Win32.
 
-#include "framework/core/DescriptionValueText.h"
+#include "framework/ui/description/DescriptionValueText.h"
 #include "framework/core/SharedFunction.h"
 #include "framework/ui/model/Component.h"
 

@@ -8,7 +8,7 @@
 // and the property's name. Plain C++, no Win32.
 
 #include "framework/core/Color.h"
-#include "framework/core/DescriptionValueText.h"
+#include "framework/ui/description/DescriptionValueText.h"
 #include "framework/ui/description/PropertyTable.h"
 
 #include <functional>

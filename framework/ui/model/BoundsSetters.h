@@ -5,7 +5,7 @@
 // setBounds() stays the only place that moves it. Used as a base by naming the class itself:
 //   class Panel : public Component, public BoundsSetters<Panel> { ... };
 
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 
 namespace fw {
 

@@ -19,10 +19,12 @@
 //   - The T prefix marks the types whose values a window description or a published property
 //     holds: enumerations and sets of property values (TAlign, TAnchors, TBevelCut,
 //     TFormBorderStyle, ...), the components that a property links to (TBasicAction,
-//     TCustomAction, TActionList, TImageList, TPopupMenu and its TMenuItem) and the button
-//     library's classes. The framework's windows, controls and services have none (Form, Panel,
-//     Memo, Timer, GraphicControl, Application); their stored class names (TForm, TPanel, ...)
-//     are the description's business.
+//     TCustomAction, TActionList, TImageList, TPopupMenu and its TMenuItem), and the button
+//     library's two classes that programs name (TLbSpeedButton, TLbButtonThread). The
+//     framework's windows, controls and services have none (Form, Panel, Memo, Timer,
+//     GraphicControl, Application); their stored class names (TForm, TPanel, ...) are the
+//     description's business. The button library's inner types and functions carry only its Lb
+//     prefix (LbFade, LbSpeedButtonFace, LbFaceInputs, LbPaintFace).
 //   - Fields end in an underscore; booleans read as questions (isEnabled(), isPointerInside());
 //     an argument that would be a bare bool or int at the call site is an enum.
 //   - Events are std::function members named onSomething (published ones keep their published

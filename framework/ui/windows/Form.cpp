@@ -8,6 +8,7 @@
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/InputRouter.h"
 #include "framework/win32/DisplayDpi.h"
+#include "framework/win32/Win32Error.h"
 #include "framework/win32/WindowProcedure.h"
 
 #include <algorithm>
@@ -56,7 +57,7 @@ Form::Form(const CreateArgs& args)
     dpi_ = native::screenDpi();
     font_.setName(args.fontName);
     font_.setHeight(args.fontHeight);
-    font_.setPixelsPerInch(dpi_);
+    font_.setDpi(dpi_);
 
     const FormPlacement::Frame frame = placement_.frame();
     HWND window = CreateWindowExA(frame.extendedStyle, args.className.c_str(), args.caption.c_str(), frame.style,
@@ -90,7 +91,7 @@ void Form::changeDpi(int dpi, std::optional<Rect> suggestedPlace)
     placement_.keepClientSize();  // as designed, read at the DPI it was laid out for
     dpi_ = dpi;
     native::recordLayoutDpi(window_.get(), dpi);
-    font_.setPixelsPerInch(dpi);
+    font_.setDpi(dpi);
     if (suggestedPlace)
         placement_.takeSuggestedPlace(*suggestedPlace);
     else

@@ -22,11 +22,13 @@
 // are screen coordinates and are not scaled: the place on the screen is the system's.
 
 #include "framework/core/Color.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/graphics/Font.h"
 #include "framework/ui/controls/BackgroundBrush.h"
 #include "framework/ui/model/Component.h"
 #include "framework/ui/windows/FormLayering.h"
 #include "framework/ui/windows/FormPlacement.h"
+#include "framework/ui/windows/FormWindow.h"
 #include "framework/win32/Handles.h"
 
 #include <functional>
@@ -38,7 +40,7 @@ namespace fw {
 
 class GraphicControl;
 
-class Form : public Component {
+class Form : public Component, private FormWindow {
 public:
     struct CreateArgs {
         std::string className = "TForm";  // window class, registered on first use
@@ -77,7 +79,7 @@ public:
     int designClientWidth() const { return placement_.designClientWidth(); }
     int designClientHeight() const { return placement_.designClientHeight(); }
     // The pixels per inch the form is laid out for.
-    int dpi() const { return dpi_; }
+    int dpi() const override { return dpi_; }
     TFormBorderStyle borderStyle() const { return placement_.borderStyle(); }
     void setBorderStyle(TFormBorderStyle style) { placement_.setBorderStyle(style); }
     TBorderIcons borderIcons() const { return placement_.borderIcons(); }
@@ -110,13 +112,14 @@ public:
     void setCaption(const std::string& caption);
     std::string caption() const;
 
-    native::WindowHandle handle() const { return window_.get(); }
+    native::WindowHandle handle() const override { return window_.get(); }
+    bool isLoading() const override { return Component::isLoading(); }
     const Font& font() const { return font_; }
     bool isTopMost() const { return formStyle() == fsStayOnTop; }
     bool isKeyPreview() const { return keyPreview_; }
 
     // Top-most forms step back behind a modal dialog while it is open.
-    void setTopMostPlace(bool onTop) { placement_.setTopMostPlace(onTop); }
+    void setTopMostPlace(TopMostPlace place) { placement_.setTopMostPlace(place); }
     static const std::vector<Form*>& liveForms();
     // The window a modal box or menu of ours belongs to: the thread's active window, or else the
     // first live form; null when there is none.
@@ -157,7 +160,7 @@ private:
     FormLayering layering_;
     bool keyPreview_ = false;
     std::string icon_;
-    int dpi_ = 96;
+    int dpi_ = designDpi;
 };
 
 }  // namespace fw

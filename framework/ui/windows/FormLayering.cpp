@@ -2,7 +2,7 @@
 
 #include "framework/core/Error.h"
 #include "framework/graphics/SystemColors.h"
-#include "framework/ui/windows/Form.h"
+#include "framework/ui/windows/FormWindow.h"
 
 #include <windows.h>
 

@@ -10,11 +10,11 @@
 
 namespace fw {
 
-class Form;
+class FormWindow;
 
 class FormLayering {
 public:
-    explicit FormLayering(const Form& form) : form_(form) {}  // `form` owns this object
+    explicit FormLayering(const FormWindow& form) : form_(form) {}  // `form` owns this object
     FormLayering(const FormLayering&) = delete;
     FormLayering& operator=(const FormLayering&) = delete;
 
@@ -34,7 +34,7 @@ public:
     void apply();
 
 private:
-    const Form& form_;
+    const FormWindow& form_;
     bool transparentColor_ = false;
     TColor transparentColorValue_ = clBlack;
     bool alphaBlend_ = false;

@@ -1,7 +1,7 @@
 #include "framework/ui/windows/FormPlacement.h"
 
-#include "framework/ui/model/Dpi.h"
-#include "framework/ui/windows/Form.h"
+#include "framework/geometry/Dpi.h"
+#include "framework/ui/windows/FormWindow.h"
 #include "framework/win32/DisplayDpi.h"
 
 #include <windows.h>
@@ -29,7 +29,7 @@ DWORD frameStyle(TFormBorderStyle border, TBorderIcons icons)
 
 }  // namespace
 
-FormPlacement::FormPlacement(const Form& form, const Settings& settings)
+FormPlacement::FormPlacement(const FormWindow& form, const Settings& settings)
     : form_(form), borderStyle_(settings.borderStyle), borderIcons_(settings.borderIcons),
       position_(settings.position), formStyle_(settings.formStyle), clientWidth_(settings.clientWidth),
       clientHeight_(settings.clientHeight)
@@ -217,11 +217,11 @@ void FormPlacement::setFormStyle(TFormStyle style)
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void FormPlacement::setTopMostPlace(bool onTop)
+void FormPlacement::setTopMostPlace(TopMostPlace place)
 {
     if (!isTopMost())
         return;
-    SetWindowPos(form_.handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(form_.handle(), place == TopMostPlace::InFront ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

@@ -7,11 +7,11 @@
 // The client size is designed at 96 DPI and the window has it scaled for the form's DPI (Dpi.h);
 // the place is in screen pixels as they are, never scaled.
 
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 
 namespace fw {
 
-class Form;
+class FormWindow;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable };
 enum TFormStyle { fsNormal, fsStayOnTop };
@@ -22,6 +22,9 @@ struct TBorderIcons {
     bool maximize = true;
     friend bool operator==(const TBorderIcons&, const TBorderIcons&) = default;
 };
+
+// Where a top-most form stands: in front of other windows, or stepped back behind a modal box.
+enum class TopMostPlace { InFront, SteppedBack };
 
 class FormPlacement {
 public:
@@ -42,7 +45,7 @@ public:
         int height = 0;
     };
 
-    FormPlacement(const Form& form, const Settings& settings);  // `form` owns this object
+    FormPlacement(const FormWindow& form, const Settings& settings);  // `form` owns this object
     FormPlacement(const FormPlacement&) = delete;
     FormPlacement& operator=(const FormPlacement&) = delete;
 
@@ -73,8 +76,9 @@ public:
     void setPosition(TPosition position);
     TFormStyle formStyle() const { return formStyle_; }
     void setFormStyle(TFormStyle style);
-    // A top-most form steps back (false) behind a modal dialog and forward again (true) after it.
-    void setTopMostPlace(bool onTop);
+    // A top-most form steps back behind a modal dialog and forward again after it; any other
+    // form stays where it is.
+    void setTopMostPlace(TopMostPlace place);
 
     // Style, size, place and top-most rank at once.
     void apply();
@@ -92,7 +96,7 @@ private:
     // The design value for `pixels` of the window's client area, whose design is `wanted`.
     int designValueOf(int pixels, int wanted) const;
 
-    const Form& form_;
+    const FormWindow& form_;
     TFormBorderStyle borderStyle_;
     TBorderIcons borderIcons_;
     TPosition position_;

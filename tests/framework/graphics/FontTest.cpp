@@ -61,7 +61,7 @@ TEST(Font, AssignCopiesEverythingButTheHandler)
     source.setStyles({true, false, true, false});
     source.setColor(0x00555555);
     source.setCharset(0);
-    source.setPixelsPerInch(144);
+    source.setDpi(144);
     int sourceChanges = 0;
     source.setOnChange([&] { ++sourceChanges; });
 
@@ -75,7 +75,7 @@ TEST(Font, AssignCopiesEverythingButTheHandler)
     EXPECT_EQ(target.styles(), (fw::FontStyles{true, false, true, false}));
     EXPECT_EQ(target.color(), 0x00555555u);
     EXPECT_EQ(target.charset(), 0);
-    EXPECT_EQ(target.pixelsPerInch(), 144);  // a canvas font assigned a control's draws at its scale
+    EXPECT_EQ(target.dpi(), 144);  // a canvas font assigned a control's draws at its scale
     target.assign(source);  // nothing differs now
     EXPECT_EQ(targetChanges, 1);
     target.setBold(false);
@@ -85,7 +85,7 @@ TEST(Font, AssignCopiesEverythingButTheHandler)
     const fw::Font copy(source);
     EXPECT_EQ(copy.name(), "Courier New");
     EXPECT_TRUE(copy.styles().underline);
-    EXPECT_EQ(copy.pixelsPerInch(), 144);
+    EXPECT_EQ(copy.dpi(), 144);
 }
 
 TEST(Font, GdiFontIsRemadeOnlyWhenTheShapeChanges)
@@ -122,7 +122,7 @@ TEST(Font, ScaledBitmapSansSerifBecomesAnOutlineFontOfTheHeightAskedFor)
     for (const Case& each : {Case{-11, 96, true}, Case{-11, 120, false}, Case{-11, 144, false}, Case{-11, 192, false},
                              Case{-8, 192, true}, Case{-10, 125, true}}) {
         font.setHeight(each.height);
-        font.setPixelsPerInch(each.dpi);
+        font.setDpi(each.dpi);
         const Realised made = realise(font);
         SCOPED_TRACE(std::to_string(each.height) + " at " + std::to_string(each.dpi));
         EXPECT_EQ(made.isBitmap, each.staysBitmap);

@@ -5,7 +5,7 @@
 
 #include "ControlTestSupport.h"
 
-#include "framework/ui/windows/Memo.h"
+#include "framework/ui/controls/Memo.h"
 
 #include <gtest/gtest.h>
 

@@ -28,7 +28,7 @@ TEST_F(PanelDpi, PanelAndControlsAreLaidOutFromTheirDesignAtEachDpi)
         panel_->setDpi(dpi);
         EXPECT_EQ(edges(test_support::placeInParent(panel_->handle())), panel);
         EXPECT_EQ(edges(first_->bounds()), first) << "from the design, not from the step before";
-        EXPECT_EQ((std::vector{first_->font().pixelsPerInch(), second_->font().pixelsPerInch()}),
+        EXPECT_EQ((std::vector{first_->font().dpi(), second_->font().dpi()}),
                   (std::vector{dpi, dpi}));
         EXPECT_TRUE(first_->parentFont()) << "a new DPI is not a font of the control's own";
     }
@@ -40,8 +40,8 @@ TEST_F(PanelDpi, PanelAndControlsAreLaidOutFromTheirDesignAtEachDpi)
     // A font made for another surface (96 DPI) keeps the DPI of the one it is drawn on.
     second_->font().assign(fw::Font());
     panel_->setFont(fw::Font());
-    EXPECT_EQ((std::vector{panel_->font().pixelsPerInch(), first_->font().pixelsPerInch(),
-                           second_->font().pixelsPerInch()}),
+    EXPECT_EQ((std::vector{panel_->font().dpi(), first_->font().dpi(),
+                           second_->font().dpi()}),
               (std::vector{144, 144, 144}));
 }
 

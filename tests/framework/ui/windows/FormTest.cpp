@@ -6,6 +6,7 @@
 
 #include "framework/core/Error.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/win32/Win32Error.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -140,8 +141,8 @@ TEST(FormTest, ATopMostFormStepsBackAndForwardOnlyWhileItIsTopMost)
     const auto isTopMost = [&] { return (extendedStyle(*form) & WS_EX_TOPMOST) != 0; };
     std::vector<bool> seen;
     for (const auto& step : std::vector<std::function<void()>>{
-             [&] { form->setTopMostPlace(true); }, [&] { form->setFormStyle(fw::fsStayOnTop); },
-             [&] { form->setTopMostPlace(false); }, [&] { form->setTopMostPlace(true); }}) {
+             [&] { form->setTopMostPlace(fw::TopMostPlace::InFront); }, [&] { form->setFormStyle(fw::fsStayOnTop); },
+             [&] { form->setTopMostPlace(fw::TopMostPlace::SteppedBack); }, [&] { form->setTopMostPlace(fw::TopMostPlace::InFront); }}) {
         step();
         seen.push_back(isTopMost());
     }

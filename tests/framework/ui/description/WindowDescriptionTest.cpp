@@ -1,7 +1,7 @@
 // The text form of window descriptions: what the parser accepts, what it writes back, and how it
 // names what is wrong.
 
-#include "framework/core/WindowDescription.h"
+#include "framework/ui/description/WindowDescription.h"
 
 #include <gtest/gtest.h>
 

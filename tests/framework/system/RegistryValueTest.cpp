@@ -1,7 +1,7 @@
 // Decoding a registry value's type and bytes into the record's text, for every kind of value
 // another program may have left: types, terminators, embedded zeros, sizes.
 
-#include "framework/core/RegistryValue.h"
+#include "framework/system/RegistryValue.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <utility>
 
 using namespace accessible_client;
-using ControlAccessible = test_support::ControlHostTest;
+using ControlAccessibleObject = test_support::ControlHostTest;
 
 namespace {
 
@@ -46,7 +46,7 @@ std::pair<HRESULT, bool> ask(IAccessible& object, Question question, long childI
 
 }  // namespace
 
-TEST_F(ControlAccessible, ValueHelpAndSelectingAreNotOffered)
+TEST_F(ControlAccessibleObject, ValueHelpAndSelectingAreNotOffered)
 {
     const ComApartment apartment;
     const fw::ComPtr<IAccessible> panel = objectFromWindow(panel_->handle());

@@ -1,4 +1,4 @@
-#include "framework/core/RegistryValue.h"
+#include "framework/system/RegistryValue.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "framework/core/ApplicationText.h"
+#include "framework/ui/app/ApplicationText.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
 // Scaling design values for a display's DPI: MulDiv's rounding, each value on its own, and back.
 
-#include "framework/ui/model/Dpi.h"
+#include "framework/geometry/Dpi.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Reading and writing components through their published properties, with small test classes
 // that hold no Win32.
 
-#include "framework/ui/description/Published.h"
+#include "framework/ui/description/PublishedProperties.h"
 
 #include <gtest/gtest.h>
 

@@ -9,12 +9,11 @@
 
 #include "framework/core/Color.h"
 #include "framework/graphics/Font.h"
-#include "framework/ui/controls/BackgroundBrush.h"
 #include "framework/ui/controls/ColoredChild.h"
-#include "framework/ui/controls/DpiScaledChild.h"
+#include "framework/ui/controls/WindowedChild.h"
 #include "framework/ui/model/BoundsSetters.h"
 #include "framework/ui/model/Component.h"
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 #include "framework/win32/Handles.h"
 
 #include <string>
@@ -24,24 +23,17 @@ namespace fw {
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
-class Memo : public Component, public ColoredChild, public DpiScaledChild, public BoundsSetters<Memo> {
+class Memo : public WindowedChild, public ColoredChild, public BoundsSetters<Memo> {
 public:
     Memo(native::WindowHandle parent, Rect bounds, TColor color, const Font& font, Component* owner = nullptr);
     ~Memo() override;
     Memo(const Memo&) = delete;
     Memo& operator=(const Memo&) = delete;
 
-    // In the parent window's pixels at dpi(); designBounds() as designed, at 96 DPI, which is
-    // what setBounds() takes and descriptions write.
-    Rect bounds() const { return bounds_; }
-    Rect designBounds() const { return designBounds_; }
-    // While read from a description, the window moves once, when the reading is done.
-    void setBounds(Rect designBounds);
-    void loaded() override;
-    int dpi() const { return font_.pixelsPerInch(); }
+    // The pixels per inch the memo is laid out for; bounds() are in them.
+    int dpi() const { return font_.dpi(); }
     void setDpi(int dpi) override;
     const Font& font() const { return font_; }
-    TColor color() const { return background_.color(); }
     void setColor(TColor color);
     bool isReadOnly() const { return isReadOnly_; }
     void setReadOnly(bool readOnly);
@@ -64,13 +56,11 @@ public:
     native::BrushHandle controlColors(native::DeviceContextHandle deviceContext) override;
 
 private:
-    void moveWindowToBounds();
+    native::WindowHandle childWindow() const override { return window_.get(); }
+    int layoutDpi() const override { return dpi(); }
 
     Font font_;  // declared before the window, which holds its GDI font, so that it outlives it
     UniqueWindow window_;
-    BackgroundBrush background_;
-    Rect designBounds_;
-    Rect bounds_;  // designBounds_ at dpi()
     bool isReadOnly_ = false;
     TScrollStyle scrollBars_ = ssNone;
     int tabOrder_ = 0;

@@ -1,5 +1,4 @@
-#include "framework/core/ApplicationText.h"
-#include "framework/core/Error.h"
+#include "framework/ui/app/ApplicationText.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +22,4 @@ TEST(ErrorDisplayText, AppendsPointOnlyAfterCharactersSortingAfterIt)
     EXPECT_EQ(fw::errorDisplayText("Question?"), "Question?.");
     EXPECT_EQ(fw::errorDisplayText("Ends in \xE9"), "Ends in \xE9.");
     EXPECT_EQ(fw::errorDisplayText(""), "");
-}
-
-TEST(FormatMessage, FillsTheOnePlaceholder)
-{
-    EXPECT_EQ(fw::formatMessage("Resource %s not found", "UpGrade"), "Resource UpGrade not found");
-    EXPECT_EQ(fw::formatMessage("'%s' is not a valid version number", ""), "'' is not a valid version number");
-    EXPECT_EQ(fw::formatMessage("no placeholder", "x"), "no placeholder");
 }

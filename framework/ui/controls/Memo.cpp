@@ -1,26 +1,28 @@
-#include "framework/ui/windows/Memo.h"
+#include "framework/ui/controls/Memo.h"
 
 #include "framework/core/Error.h"
+#include "framework/geometry/Dpi.h"
 #include "framework/ui/controls/FormTabStops.h"
-#include "framework/ui/model/Dpi.h"
 #include "framework/ui/model/TabOrder.h"
 #include "framework/win32/DisplayDpi.h"
+#include "framework/win32/Win32Error.h"
 
 #include <windows.h>
 
 namespace fw {
 
 Memo::Memo(native::WindowHandle parent, Rect bounds, TColor color, const Font& font, Component* owner)
-    : Component(owner), font_(font), background_(color), designBounds_(bounds)
+    : WindowedChild(owner, bounds, color), font_(font)
 {
-    font_.setPixelsPerInch(native::layoutDpiOf(parent));
-    bounds_ = scaleForDpi(designBounds_, dpi());
+    font_.setDpi(native::layoutDpiOf(parent));
+    scaleBounds();
+    const Rect placed = this->bounds();
     // Without ES_AUTOHSCROLL a multi-line edit wraps its lines at the right edge. Without
     // ES_AUTOVSCROLL it refuses (and undoes) any insertion that needs more lines than it shows;
     // with it, it scrolls to the caret instead, without scroll bars.
     const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_LEFT;
-    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds_.left, bounds_.top, bounds_.width,
-                                  bounds_.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, placed.left, placed.top, placed.width,
+                                  placed.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window)
         throw Win32Error("CreateWindowExA", GetLastError());
     window_.reset(window);
@@ -41,35 +43,15 @@ Memo::~Memo()
     }
 }
 
-void Memo::setBounds(Rect designBounds)
-{
-    designBounds_ = designBounds;
-    bounds_ = scaleForDpi(designBounds, dpi());
-    if (!isLoading())
-        moveWindowToBounds();
-}
-
-void Memo::loaded()
-{
-    Component::loaded();
-    moveWindowToBounds();
-}
-
-void Memo::moveWindowToBounds()
-{
-    MoveWindow(window_.get(), bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
-}
-
 void Memo::setDpi(int dpi)
 {
-    font_.setPixelsPerInch(dpi);
-    setBounds(designBounds_);
+    font_.setDpi(dpi);
+    setBounds(designBounds());
 }
 
 void Memo::setColor(TColor color)
 {
-    background_.setColor(color);
-    InvalidateRect(window_.get(), nullptr, TRUE);
+    changeBackgroundColor(color);
 }
 
 void Memo::setReadOnly(bool readOnly)
@@ -139,9 +121,9 @@ std::vector<std::string> Memo::lines() const
 native::BrushHandle Memo::controlColors(native::DeviceContextHandle deviceContext)
 {
     // WINDOWTEXT is also the text colour of a contrast theme's report box, on its WINDOW.
-    SetBkColor(deviceContext, background_.paintedColor(ContrastBackground::Window));
+    SetBkColor(deviceContext, background().paintedColor(ContrastBackground::Window));
     SetTextColor(deviceContext, GetSysColor(COLOR_WINDOWTEXT));
-    return background_.handle(ContrastBackground::Window);
+    return background().handle(ContrastBackground::Window);
 }
 
 }  // namespace fw

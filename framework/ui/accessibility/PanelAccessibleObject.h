@@ -1,5 +1,5 @@
 #pragma once
-// PanelAccessible: the accessible object of a panel's client area, the answer to WM_GETOBJECT
+// PanelAccessibleObject: the accessible object of a panel's client area, the answer to WM_GETOBJECT
 // (PanelAccessibility.h). About the panel itself (CHILDID_SELF) it asks the system's own object
 // for a client area, so name, role, state, location, focus and parent are what Windows would say.
 // Its children are its own business: get_accChild, accNavigate and accHitTest hand out the
@@ -12,12 +12,12 @@
 
 namespace fw {
 
-class PanelAccessibility;
+class AccessibleChildren;
 
-class PanelAccessible final : public AccessibleObject {
+class PanelAccessibleObject final : public AccessibleObject {
 public:
     // `standard`: the system's object for the panel's client area (CreateStdAccessibleObject).
-    PanelAccessible(PanelAccessibility& host, ComPtr<IAccessible> standard);
+    PanelAccessibleObject(AccessibleChildren& host, ComPtr<IAccessible> standard);
     // The panel goes: from now on every call fails, and the system's object is let go.
     void disconnect();
 
@@ -52,7 +52,7 @@ private:
     // The child's object as a VARIANT, for the calls that hand one out.
     HRESULT handOut(long childId, VARIANT* result);
 
-    PanelAccessibility* host_;  // not owned; null once cut off
+    AccessibleChildren* host_;  // not owned; null once cut off
     ComPtr<IAccessible> standard_;
 };
 

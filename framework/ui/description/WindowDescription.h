@@ -15,7 +15,7 @@
 // Plain C++, no Win32: it builds natively, runs under the sanitizers and is fuzzed. The parser
 // refuses oversized input (DescriptionLimits) and names the line of every error.
 
-#include "framework/core/DescriptionValueText.h"
+#include "framework/ui/description/DescriptionValueText.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "framework/core/WindowDescription.h"
+#include "framework/ui/description/WindowDescription.h"
 
 namespace fw {
 namespace {

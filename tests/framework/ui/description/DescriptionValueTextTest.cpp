@@ -1,7 +1,7 @@
 // The text of one description value: the canonical text of every kind at its edges, other
 // spellings that read to the same value, and what is refused.
 
-#include "framework/core/DescriptionValueText.h"
+#include "framework/ui/description/DescriptionValueText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/ui/description/FrameworkClasses.h"
+#include "framework/ui/description/FrameworkClassRegistration.h"
 
 #include "framework/ui/app/PopupMenu.h"
 #include "framework/ui/app/Timer.h"
@@ -6,7 +6,7 @@
 #include "framework/ui/description/ControlProperties.h"
 #include "framework/ui/model/Action.h"
 #include "framework/ui/windows/Form.h"
-#include "framework/ui/windows/Memo.h"
+#include "framework/ui/controls/Memo.h"
 
 namespace fw {
 namespace {

@@ -1,4 +1,4 @@
-#include "framework/core/DescriptionValueText.h"
+#include "framework/ui/description/DescriptionValueText.h"
 
 #include <cctype>
 #include <charconv>

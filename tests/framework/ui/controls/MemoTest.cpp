@@ -1,6 +1,6 @@
 // The memo on a panel: its lines, its place and its background colour.
 
-#include "framework/ui/windows/Memo.h"
+#include "framework/ui/controls/Memo.h"
 
 #include "../controls/ControlTestSupport.h"
 

@@ -1,24 +1,24 @@
-#include "framework/ui/accessibility/PanelAccessible.h"
+#include "framework/ui/accessibility/PanelAccessibleObject.h"
 
-#include "framework/ui/accessibility/PanelAccessibility.h"
+#include "framework/ui/accessibility/AccessibleChildren.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/InputRouter.h"
 
 namespace fw {
 
-PanelAccessible::PanelAccessible(PanelAccessibility& host, ComPtr<IAccessible> standard)
+PanelAccessibleObject::PanelAccessibleObject(AccessibleChildren& host, ComPtr<IAccessible> standard)
     : host_(&host), standard_(std::move(standard))
 {
 }
 
-void PanelAccessible::disconnect()
+void PanelAccessibleObject::disconnect()
 {
     host_ = nullptr;
     standard_.reset();
 }
 
 template <typename Call>
-HRESULT PanelAccessible::answer(const VARIANT& child, Call call)
+HRESULT PanelAccessibleObject::answer(const VARIANT& child, Call call)
 {
     if (!host_)
         return CO_E_OBJNOTCONNECTED;
@@ -37,7 +37,7 @@ HRESULT PanelAccessible::answer(const VARIANT& child, Call call)
     });
 }
 
-HRESULT PanelAccessible::handOut(long childId, VARIANT* result)
+HRESULT PanelAccessibleObject::handOut(long childId, VARIANT* result)
 {
     ComPtr<IDispatch> object = host_->childObject(childId);
     if (!object)
@@ -46,14 +46,14 @@ HRESULT PanelAccessible::handOut(long childId, VARIANT* result)
     return S_OK;
 }
 
-HRESULT PanelAccessible::get_accParent(IDispatch** parent)
+HRESULT PanelAccessibleObject::get_accParent(IDispatch** parent)
 {
     if (const HRESULT cleared = clearOutputs(parent); cleared != S_OK)
         return cleared;
     return host_ ? standard_->get_accParent(parent) : CO_E_OBJNOTCONNECTED;
 }
 
-HRESULT PanelAccessible::get_accChildCount(long* count)
+HRESULT PanelAccessibleObject::get_accChildCount(long* count)
 {
     if (const HRESULT cleared = clearOutputs(count); cleared != S_OK)
         return cleared;
@@ -65,7 +65,7 @@ HRESULT PanelAccessible::get_accChildCount(long* count)
     });
 }
 
-HRESULT PanelAccessible::get_accChild(VARIANT child, IDispatch** object)
+HRESULT PanelAccessibleObject::get_accChild(VARIANT child, IDispatch** object)
 {
     if (const HRESULT cleared = clearOutputs(object); cleared != S_OK)
         return cleared;
@@ -79,21 +79,21 @@ HRESULT PanelAccessible::get_accChild(VARIANT child, IDispatch** object)
     });
 }
 
-HRESULT PanelAccessible::get_accName(VARIANT child, BSTR* name)
+HRESULT PanelAccessibleObject::get_accName(VARIANT child, BSTR* name)
 {
     if (const HRESULT cleared = clearOutputs(name); cleared != S_OK)
         return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accName(self, name); });
 }
 
-HRESULT PanelAccessible::get_accValue(VARIANT child, BSTR* value)
+HRESULT PanelAccessibleObject::get_accValue(VARIANT child, BSTR* value)
 {
     if (const HRESULT cleared = clearOutputs(value); cleared != S_OK)
         return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accValue(self, value); });
 }
 
-HRESULT PanelAccessible::get_accDescription(VARIANT child, BSTR* description)
+HRESULT PanelAccessibleObject::get_accDescription(VARIANT child, BSTR* description)
 {
     if (const HRESULT cleared = clearOutputs(description); cleared != S_OK)
         return cleared;
@@ -101,28 +101,28 @@ HRESULT PanelAccessible::get_accDescription(VARIANT child, BSTR* description)
                   [&](IAccessible* object, VARIANT self) { return object->get_accDescription(self, description); });
 }
 
-HRESULT PanelAccessible::get_accRole(VARIANT child, VARIANT* role)
+HRESULT PanelAccessibleObject::get_accRole(VARIANT child, VARIANT* role)
 {
     if (const HRESULT cleared = clearOutputs(role); cleared != S_OK)
         return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accRole(self, role); });
 }
 
-HRESULT PanelAccessible::get_accState(VARIANT child, VARIANT* state)
+HRESULT PanelAccessibleObject::get_accState(VARIANT child, VARIANT* state)
 {
     if (const HRESULT cleared = clearOutputs(state); cleared != S_OK)
         return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accState(self, state); });
 }
 
-HRESULT PanelAccessible::get_accHelp(VARIANT child, BSTR* help)
+HRESULT PanelAccessibleObject::get_accHelp(VARIANT child, BSTR* help)
 {
     if (const HRESULT cleared = clearOutputs(help); cleared != S_OK)
         return cleared;
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->get_accHelp(self, help); });
 }
 
-HRESULT PanelAccessible::get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic)
+HRESULT PanelAccessibleObject::get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic)
 {
     if (const HRESULT cleared = clearOutputs(helpFile, topic); cleared != S_OK)
         return cleared;
@@ -130,7 +130,7 @@ HRESULT PanelAccessible::get_accHelpTopic(BSTR* helpFile, VARIANT child, long* t
                   [&](IAccessible* object, VARIANT self) { return object->get_accHelpTopic(helpFile, self, topic); });
 }
 
-HRESULT PanelAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
+HRESULT PanelAccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
     if (const HRESULT cleared = clearOutputs(shortcut); cleared != S_OK)
         return cleared;
@@ -138,7 +138,7 @@ HRESULT PanelAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
                   [&](IAccessible* object, VARIANT self) { return object->get_accKeyboardShortcut(self, shortcut); });
 }
 
-HRESULT PanelAccessible::get_accFocus(VARIANT* focused)
+HRESULT PanelAccessibleObject::get_accFocus(VARIANT* focused)
 {
     if (const HRESULT cleared = clearOutputs(focused); cleared != S_OK)
         return cleared;
@@ -155,14 +155,14 @@ HRESULT PanelAccessible::get_accFocus(VARIANT* focused)
     });
 }
 
-HRESULT PanelAccessible::get_accSelection(VARIANT* selected)
+HRESULT PanelAccessibleObject::get_accSelection(VARIANT* selected)
 {
     if (const HRESULT cleared = clearOutputs(selected); cleared != S_OK)
         return cleared;
     return host_ ? standard_->get_accSelection(selected) : CO_E_OBJNOTCONNECTED;
 }
 
-HRESULT PanelAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
+HRESULT PanelAccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action)
 {
     if (const HRESULT cleared = clearOutputs(action); cleared != S_OK)
         return cleared;
@@ -170,12 +170,12 @@ HRESULT PanelAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
                   [&](IAccessible* object, VARIANT self) { return object->get_accDefaultAction(self, action); });
 }
 
-HRESULT PanelAccessible::accSelect(long flags, VARIANT child)
+HRESULT PanelAccessibleObject::accSelect(long flags, VARIANT child)
 {
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->accSelect(flags, self); });
 }
 
-HRESULT PanelAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
+HRESULT PanelAccessibleObject::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
 {
     if (const HRESULT cleared = clearOutputs(left, top, width, height); cleared != S_OK)
         return cleared;
@@ -184,7 +184,7 @@ HRESULT PanelAccessible::accLocation(long* left, long* top, long* width, long* h
     });
 }
 
-HRESULT PanelAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
+HRESULT PanelAccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* end)
 {
     if (const HRESULT cleared = clearOutputs(end); cleared != S_OK)
         return cleared;
@@ -210,7 +210,7 @@ HRESULT PanelAccessible::accNavigate(long direction, VARIANT start, VARIANT* end
     });
 }
 
-HRESULT PanelAccessible::accHitTest(long x, long y, VARIANT* found)
+HRESULT PanelAccessibleObject::accHitTest(long x, long y, VARIANT* found)
 {
     if (const HRESULT cleared = clearOutputs(found); cleared != S_OK)
         return cleared;
@@ -228,7 +228,7 @@ HRESULT PanelAccessible::accHitTest(long x, long y, VARIANT* found)
     });
 }
 
-HRESULT PanelAccessible::accDoDefaultAction(VARIANT child)
+HRESULT PanelAccessibleObject::accDoDefaultAction(VARIANT child)
 {
     return answer(child, [&](IAccessible* object, VARIANT self) { return object->accDoDefaultAction(self); });
 }

@@ -8,7 +8,7 @@
 // The rounding is MulDiv's (value * dpi / 96, halves away from zero), which Windows and the
 // fonts (fw::Font) use, so that every layer agrees on each pixel.
 
-#include "framework/ui/model/Geometry.h"
+#include "framework/geometry/Geometry.h"
 
 #include <cassert>
 

@@ -1,5 +1,5 @@
 #pragma once
-// ControlAccessible: the accessible object of one window-less control, a child of its panel's
+// ControlAccessibleObject: the accessible object of one window-less control, a child of its panel's
 // object (PanelAccessibility.h). It describes the control itself only (CHILDID_SELF):
 //   name       the caption as shown ("&" prefixes processed)
 //   role       push button or graphic (GraphicControl::accessibleRole)
@@ -17,11 +17,11 @@
 namespace fw {
 
 class GraphicControl;
-class PanelAccessibility;
+class AccessibleChildren;
 
-class ControlAccessible final : public AccessibleObject {
+class ControlAccessibleObject final : public AccessibleObject {
 public:
-    ControlAccessible(PanelAccessibility& host, GraphicControl& control);
+    ControlAccessibleObject(AccessibleChildren& host, GraphicControl& control);
     // The control left its panel (or is going away): from now on every call fails.
     void disconnect();
 
@@ -50,7 +50,7 @@ private:
     long msaaRole() const;
     std::string defaultActionName() const;
 
-    PanelAccessibility* host_;  // not owned; null once cut off
+    AccessibleChildren* host_;  // not owned; null once cut off
     GraphicControl* control_;   // not owned; null once cut off
 };
 

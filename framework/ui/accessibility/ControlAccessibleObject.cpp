@@ -1,26 +1,26 @@
-#include "framework/ui/accessibility/ControlAccessible.h"
+#include "framework/ui/accessibility/ControlAccessibleObject.h"
 
 #include "framework/core/Accelerator.h"
 #include "framework/ui/controls/GraphicControl.h"
-#include "framework/ui/accessibility/PanelAccessibility.h"
+#include "framework/ui/accessibility/AccessibleChildren.h"
 #include "framework/win32/LeadByte.h"
 
 namespace fw {
 
-ControlAccessible::ControlAccessible(PanelAccessibility& host, GraphicControl& control)
+ControlAccessibleObject::ControlAccessibleObject(AccessibleChildren& host, GraphicControl& control)
     : host_(&host), control_(&control)
 {
 }
 
-void ControlAccessible::disconnect()
+void ControlAccessibleObject::disconnect()
 {
     host_ = nullptr;
     control_ = nullptr;
 }
 
-bool ControlAccessible::isButton() const { return control_->accessibleRole() != AccessibleRole::Graphic; }
+bool ControlAccessibleObject::isButton() const { return control_->accessibleRole() != AccessibleRole::Graphic; }
 
-long ControlAccessible::msaaRole() const
+long ControlAccessibleObject::msaaRole() const
 {
     switch (control_->accessibleRole()) {
     case AccessibleRole::PushButton:
@@ -33,7 +33,7 @@ long ControlAccessible::msaaRole() const
     return ROLE_SYSTEM_GRAPHIC;
 }
 
-std::string ControlAccessible::defaultActionName() const
+std::string ControlAccessibleObject::defaultActionName() const
 {
     // The names Windows' own buttons and check boxes give their actions.
     if (control_->accessibleRole() == AccessibleRole::CheckButton)
@@ -41,7 +41,7 @@ std::string ControlAccessible::defaultActionName() const
     return "Press";
 }
 
-HRESULT ControlAccessible::get_accParent(IDispatch** parent)
+HRESULT ControlAccessibleObject::get_accParent(IDispatch** parent)
 {
     if (const HRESULT cleared = clearOutputs(parent); cleared != S_OK)
         return cleared;
@@ -53,35 +53,35 @@ HRESULT ControlAccessible::get_accParent(IDispatch** parent)
     });
 }
 
-HRESULT ControlAccessible::get_accChildCount(long* count)
+HRESULT ControlAccessibleObject::get_accChildCount(long* count)
 {
     if (const HRESULT cleared = clearOutputs(count); cleared != S_OK)
         return cleared;
     return control_ ? S_OK : CO_E_OBJNOTCONNECTED;
 }
 
-HRESULT ControlAccessible::get_accChild(VARIANT, IDispatch** object)
+HRESULT ControlAccessibleObject::get_accChild(VARIANT, IDispatch** object)
 {
     if (const HRESULT cleared = clearOutputs(object); cleared != S_OK)
         return cleared;
     return control_ ? E_INVALIDARG : CO_E_OBJNOTCONNECTED;  // it has no children
 }
 
-HRESULT ControlAccessible::get_accName(VARIANT child, BSTR* name)
+HRESULT ControlAccessibleObject::get_accName(VARIANT child, BSTR* name)
 {
     if (const HRESULT checked = checkSelf(child, name); checked != S_OK)
         return checked;
     return guarded([&] { return setText(name, captionAsShown(control_->caption(), isLeadByte)); });
 }
 
-HRESULT ControlAccessible::get_accDescription(VARIANT child, BSTR* description)
+HRESULT ControlAccessibleObject::get_accDescription(VARIANT child, BSTR* description)
 {
     if (const HRESULT checked = checkSelf(child, description); checked != S_OK)
         return checked;
     return guarded([&] { return setText(description, control_->hint()); });
 }
 
-HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role)
+HRESULT ControlAccessibleObject::get_accRole(VARIANT child, VARIANT* role)
 {
     if (const HRESULT checked = checkSelf(child, role); checked != S_OK)
         return checked;
@@ -89,14 +89,14 @@ HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role)
     return S_OK;
 }
 
-HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state)
+HRESULT ControlAccessibleObject::get_accState(VARIANT child, VARIANT* state)
 {
     if (const HRESULT checked = checkSelf(child, state); checked != S_OK)
         return checked;
     long flags = 0;
     if (!control_->isEnabled())
         flags |= STATE_SYSTEM_UNAVAILABLE;
-    if (control_->isPressed())
+    if (control_->isDown())
         flags |= STATE_SYSTEM_PRESSED;
     if (control_->isChecked())
         flags |= STATE_SYSTEM_CHECKED;
@@ -115,7 +115,7 @@ HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state)
     return S_OK;
 }
 
-HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
+HRESULT ControlAccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
     if (const HRESULT checked = checkSelf(child, shortcut); checked != S_OK)
         return checked;
@@ -130,7 +130,7 @@ HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut
     });
 }
 
-HRESULT ControlAccessible::get_accFocus(VARIANT* focused)
+HRESULT ControlAccessibleObject::get_accFocus(VARIANT* focused)
 {
     if (const HRESULT cleared = clearOutputs(focused); cleared != S_OK)
         return cleared;
@@ -142,14 +142,14 @@ HRESULT ControlAccessible::get_accFocus(VARIANT* focused)
     return S_OK;
 }
 
-HRESULT ControlAccessible::get_accSelection(VARIANT* selected)
+HRESULT ControlAccessibleObject::get_accSelection(VARIANT* selected)
 {
     if (const HRESULT cleared = clearOutputs(selected); cleared != S_OK)
         return cleared;
     return control_ ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
 }
 
-HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
+HRESULT ControlAccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action)
 {
     if (const HRESULT checked = checkSelf(child, action); checked != S_OK)
         return checked;
@@ -158,7 +158,7 @@ HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
     return guarded([&] { return setText(action, defaultActionName()); });
 }
 
-HRESULT ControlAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
+HRESULT ControlAccessibleObject::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
 {
     if (const HRESULT checked = checkSelf(child, left, top, width, height); checked != S_OK)
         return checked;
@@ -170,7 +170,7 @@ HRESULT ControlAccessible::accLocation(long* left, long* top, long* width, long*
     return S_OK;
 }
 
-HRESULT ControlAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
+HRESULT ControlAccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* end)
 {
     if (const HRESULT checked = checkSelf(start, end); checked != S_OK)
         return checked;
@@ -198,7 +198,7 @@ HRESULT ControlAccessible::accNavigate(long direction, VARIANT start, VARIANT* e
     });
 }
 
-HRESULT ControlAccessible::accHitTest(long x, long y, VARIANT* found)
+HRESULT ControlAccessibleObject::accHitTest(long x, long y, VARIANT* found)
 {
     if (const HRESULT cleared = clearOutputs(found); cleared != S_OK)
         return cleared;
@@ -212,7 +212,7 @@ HRESULT ControlAccessible::accHitTest(long x, long y, VARIANT* found)
     return S_OK;
 }
 
-HRESULT ControlAccessible::accDoDefaultAction(VARIANT child)
+HRESULT ControlAccessibleObject::accDoDefaultAction(VARIANT child)
 {
     if (const HRESULT checked = checkSelf(child); checked != S_OK)
         return checked;
