@@ -63,7 +63,7 @@ set(velmora_private_headers
   framework/ui/app/ApplicationText.h                # the application object's text rules
   framework/win32/AccessibilityApi.h                # oleacc functions found at run time
   framework/win32/WindowProcedure.h                 # the framework's own window classes
-  framework/ui/accessibility/AccessibleChildren.h   # the COM objects behind accessibility
+  framework/ui/accessibility/PanelChildren.h        # the COM objects behind accessibility
   framework/ui/accessibility/AccessibleObject.h
   framework/ui/accessibility/ControlAccessibleObject.h
   framework/ui/accessibility/PanelAccessibleObject.h

@@ -2,12 +2,12 @@
 
 #include "framework/core/Accelerator.h"
 #include "framework/ui/controls/GraphicControl.h"
-#include "framework/ui/accessibility/AccessibleChildren.h"
+#include "framework/ui/accessibility/PanelChildren.h"
 #include "framework/win32/LeadByte.h"
 
 namespace fw {
 
-ControlAccessibleObject::ControlAccessibleObject(AccessibleChildren& host, GraphicControl& control)
+ControlAccessibleObject::ControlAccessibleObject(PanelChildren& host, GraphicControl& control)
     : host_(&host), control_(&control)
 {
 }

@@ -17,11 +17,11 @@
 namespace fw {
 
 class GraphicControl;
-class AccessibleChildren;
+class PanelChildren;
 
 class ControlAccessibleObject final : public AccessibleObject {
 public:
-    ControlAccessibleObject(AccessibleChildren& host, GraphicControl& control);
+    ControlAccessibleObject(PanelChildren& host, GraphicControl& control);
     // The control left its panel (or is going away): from now on every call fails.
     void disconnect();
 
@@ -50,7 +50,7 @@ private:
     long msaaRole() const;
     std::string defaultActionName() const;
 
-    AccessibleChildren* host_;  // not owned; null once cut off
+    PanelChildren* host_;  // not owned; null once cut off
     GraphicControl* control_;   // not owned; null once cut off
 };
 

@@ -19,7 +19,7 @@
 //     panel goes, an object is cut off and answers CO_E_OBJNOTCONNECTED from then on.
 // Only the .cpp files hold Win32 and COM; this header has neither.
 
-#include "framework/ui/accessibility/AccessibleChildren.h"
+#include "framework/ui/accessibility/PanelChildren.h"
 #include "framework/ui/controls/PanelObserver.h"
 #include "framework/ui/model/AccessibleTypes.h"
 #include "framework/geometry/Geometry.h"
@@ -38,7 +38,7 @@ class GraphicControl;
 class Panel;
 class PanelAccessibleObject;
 
-class PanelAccessibility final : public PanelObserver, public AccessibleChildren {
+class PanelAccessibility final : public PanelObserver, public PanelChildren {
 public:
     explicit PanelAccessibility(Panel& panel);
     ~PanelAccessibility() override;  // cuts off every object handed out
@@ -53,7 +53,7 @@ public:
     void controlRemoved(GraphicControl& control) override;
     void controlChanged(GraphicControl& control, AccessibleChange change) override;
 
-    // For the accessible objects (AccessibleChildren.h).
+    // For the accessible objects (PanelChildren.h).
     Panel& panel() const override { return panel_; }
     long childCount() const override;
     ComPtr<IDispatch> childObject(long childId) override;

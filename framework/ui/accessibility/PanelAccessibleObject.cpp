@@ -1,12 +1,12 @@
 #include "framework/ui/accessibility/PanelAccessibleObject.h"
 
-#include "framework/ui/accessibility/AccessibleChildren.h"
+#include "framework/ui/accessibility/PanelChildren.h"
 #include "framework/ui/controls/GraphicControl.h"
 #include "framework/ui/controls/InputRouter.h"
 
 namespace fw {
 
-PanelAccessibleObject::PanelAccessibleObject(AccessibleChildren& host, ComPtr<IAccessible> standard)
+PanelAccessibleObject::PanelAccessibleObject(PanelChildren& host, ComPtr<IAccessible> standard)
     : host_(&host), standard_(std::move(standard))
 {
 }

@@ -12,12 +12,12 @@
 
 namespace fw {
 
-class AccessibleChildren;
+class PanelChildren;
 
 class PanelAccessibleObject final : public AccessibleObject {
 public:
     // `standard`: the system's object for the panel's client area (CreateStdAccessibleObject).
-    PanelAccessibleObject(AccessibleChildren& host, ComPtr<IAccessible> standard);
+    PanelAccessibleObject(PanelChildren& host, ComPtr<IAccessible> standard);
     // The panel goes: from now on every call fails, and the system's object is let go.
     void disconnect();
 
@@ -52,7 +52,7 @@ private:
     // The child's object as a VARIANT, for the calls that hand one out.
     HRESULT handOut(long childId, VARIANT* result);
 
-    AccessibleChildren* host_;  // not owned; null once cut off
+    PanelChildren* host_;  // not owned; null once cut off
     ComPtr<IAccessible> standard_;
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// AccessibleChildren: what the accessible objects of a panel (PanelAccessibleObject,
+// PanelChildren: what the accessible objects of a panel (PanelAccessibleObject,
 // ControlAccessibleObject) ask of the panel's observer that made them (PanelAccessibility): the
 // panel's children by their ids. Child ids count from 1; 0 is the panel itself. A header of its
 // own, so that the objects need not include the observer that includes them.
@@ -14,7 +14,7 @@ namespace fw {
 class GraphicControl;
 class Panel;
 
-class AccessibleChildren {
+class PanelChildren {
 public:
     virtual Panel& panel() const = 0;
     virtual long childCount() const = 0;
@@ -31,7 +31,7 @@ public:
     virtual bool queueDefaultAction(GraphicControl& control) = 0;
 
 protected:
-    ~AccessibleChildren() = default;
+    ~PanelChildren() = default;
 };
 
 }  // namespace fw
